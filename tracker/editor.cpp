@@ -1,0 +1,6 @@
+// Editor commands.
+#include "tracker/editor.h"
+
+void MuteToggles(EngineState&) {}
+void UndoButton(EngineState&) {}
+void EditorCommands(EngineState&) {}
