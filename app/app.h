@@ -1,9 +1,14 @@
 // The application base class and the app module's functions.
 #pragma once
 
+class BBGame;
+class BBGameDelegate;
+
 class App {
 public:
-    // Registers this object as the one application; a second is a runtime error.
+    // Registers this object as the one application, creates the delegate through
+    // which the host reaches it and hands that to the current game. A second App
+    // is a runtime error.
     App();
     virtual ~App() = default;
 
@@ -13,6 +18,7 @@ public:
     virtual int OnSuspend() { return 0; }
     virtual int OnResume() { return 0; }
     virtual int OnLoading() { return 0; }
+    // Ends the program (EndApp).
     virtual int OnClose();
 };
 
@@ -23,5 +29,12 @@ int UpdateRate();
 [[noreturn]] void EndApp();
 
 App* CurrentApp();
-// Back to the start values of program start-up (no current app, rate 0).
+BBGameDelegate* CurrentDelegate();
+BBGame* CurrentGame();
+// Back to the start values of program start-up: no current app or delegate, rate
+// 0, and the current game is the host game object (if one exists).
 void ResetAppModule();
+
+// Start values of every framework global: the app module as above, no graphics,
+// audio or input device, a fresh drawing context and Image default flags 0.
+void bbInit();
