@@ -12,7 +12,9 @@ struct RecordedCall {
         BeginRender, EndRender, DiscardGraphics, LoadSurface, Cls, SetAlpha, SetColor,
         SetBlend, SetScissor, SetMatrix, DrawPoint, DrawRect, DrawLine, DrawPoly,
         DrawSurface, DrawSurface2,
-        Flush,   // one batch handed to the backend
+        // One batch handed to the backend. It is recorded where it happens: after
+        // the call that forced it (a draw that didn't fit, SetBlend, EndRender).
+        Flush,
     };
     Op op;
     float f[6] = {};            // float arguments in order (colour, alpha, x, y, w, h, matrix)

@@ -145,6 +145,31 @@ TEST_F(GlGraphicsTest, RectanglesColoursAndATexturedQuadReachTheFrameBuffer) {
     EXPECT_RGB(Pixel(29, 35), 0, 0, 0, 0);
     EXPECT_RGB(Pixel(19, 30), 0, 0, 0, 0);
 
+    // A new window is a new context: the texture is made again at its next use.
+    const int oldSeq = GraphicsSequence();
+    glfwDestroyWindow(window);
+    window = glfwCreateWindow(kW, kH, "gl_graphics_test", nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    glfwMakeContextCurrent(window);
+    IncrementGraphicsSequence();
+    BeginFrame();
+    DrawImage2(image, 0, 0, 0, 4, 4);
+    EndFrame();
+    EXPECT_EQ(image->surface->seq, oldSeq + 1);
+    EXPECT_RGB(Pixel(0, 0), 255, 0, 0, 0);
+    EXPECT_RGB(Pixel(4, 4), 128, 128, 128, 1);
+
+    // Sizes that are no powers of two are taken as they are.
+    const std::string wide = std::string(tmpl) + "/wide.png";
+    std::string rgb(100 * 30 * 3, '\x40');
+    ASSERT_NE(stbi_write_png(wide.c_str(), 100, 30, 3, rgb.data(), 300), 0);
+    Image* odd = LoadImage(wide);
+    ASSERT_NE(odd, nullptr);
+    EXPECT_EQ(odd->surface->depth, 3);
+    EXPECT_EQ(odd->surface->uscale, 1.0f / 100);
+    EXPECT_EQ(odd->surface->vscale, 1.0f / 30);
+
+    delete odd;
     delete image;
     std::filesystem::remove_all(tmpl);
 }
