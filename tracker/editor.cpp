@@ -121,8 +121,10 @@ void Paste(EngineState& e) {
     }
 }
 
+// Delete queues 127 with every press; it acts only inside the text fields, so it is
+// not taken as a note (it would stand in the track as a note no one typed).
 bool IsNoteChar(int k) {
-    return (k >= 46 && k <= 60) || (k >= 97 && k <= 127) || k == '#' || k == '+';
+    return (k >= 46 && k <= 60) || (k >= 97 && k <= 126) || k == '#' || k == '+';
 }
 
 void NoteEntry(EngineState& e, int k, const String& t) {
