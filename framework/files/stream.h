@@ -47,6 +47,8 @@ public:
     // buffer); the number transferred, 0 with no file.
     int Read(BBDataBuffer* buffer, int offset, int count) override;
     int Write(BBDataBuffer* buffer, int offset, int count) override;
+    // Pushes buffered bytes to the file; false when the file refuses them.
+    bool Flush();
 
 private:
     std::FILE* file_ = nullptr;
@@ -93,6 +95,9 @@ public:
     ~FileStream() override;
 
     int Write(BBDataBuffer* buffer, int offset, int count) override;
+    // Writes buffered bytes through; a refused write (a full disk, say) only
+    // shows here, so it raises StreamWriteError like a short write does.
+    void Flush();
     // Closes the file; the stream must not be written afterwards.
     void Close() override;
     BBFileStream* Native() const { return stream_; }
