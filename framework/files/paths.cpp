@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include <sys/stat.h>
+
 #include "framework/files/files.h"
 
 namespace {
@@ -13,40 +15,49 @@ bool StartsWith(const String& s, std::u16string_view prefix) {
 
 constexpr size_t kBlock = 4096;
 
-// Reads in blocks until the first short one.
+// Reads in blocks until the first short one. The size known up front only
+// saves regrowing the buffer; the blocks decide where the file ends.
 std::string ReadAll(std::FILE* file) {
-    std::string bytes;
-    char block[kBlock];
+    size_t hint = 0;
+    struct stat info;
+    if (fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        hint = static_cast<size_t>(info.st_size);
+    }
+    std::string bytes(hint + kBlock, '\0');
+    size_t total = 0;
     for (;;) {
-        const size_t n = std::fread(block, 1, kBlock, file);
-        bytes.append(block, n);
+        if (bytes.size() < total + kBlock) bytes.resize(2 * bytes.size());
+        const size_t n = std::fread(&bytes[total], 1, kBlock, file);
+        total += n;
         if (n < kBlock) break;
     }
+    bytes.resize(total);
     return bytes;
 }
 
 // UTF-8 of one to three bytes; false on anything else.
 bool DecodeUtf8(const unsigned char* p, size_t n, std::u16string& out) {
-    out.clear();
-    out.reserve(n);
+    out.resize(n);  // never more characters than bytes
+    char16_t* o = &out[0];
     size_t i = 0;
     auto cont = [&](size_t k) { return i + k < n && (p[i + k] & 0xC0) == 0x80; };
     while (i < n) {
         const unsigned c = p[i];
         if (c < 0x80) {
-            out.push_back(static_cast<char16_t>(c));
+            *o++ = static_cast<char16_t>(c);
             i += 1;
         } else if ((c & 0xE0) == 0xC0 && cont(1)) {
-            out.push_back(static_cast<char16_t>(((c & 0x1F) << 6) | (p[i + 1] & 0x3F)));
+            *o++ = static_cast<char16_t>(((c & 0x1F) << 6) | (p[i + 1] & 0x3F));
             i += 2;
         } else if ((c & 0xF0) == 0xE0 && cont(1) && cont(2)) {
-            out.push_back(static_cast<char16_t>(((c & 0x0F) << 12) | ((p[i + 1] & 0x3F) << 6) |
-                                                (p[i + 2] & 0x3F)));
+            *o++ = static_cast<char16_t>(((c & 0x0F) << 12) | ((p[i + 1] & 0x3F) << 6) |
+                                         (p[i + 2] & 0x3F));
             i += 3;
         } else {
             return false;
         }
     }
+    out.resize(static_cast<size_t>(o - out.data()));
     return true;
 }
 
@@ -89,7 +100,7 @@ std::FILE* OpenFile(const String& path, const String& mode) {
 }
 
 String DecodeText(const unsigned char* p, size_t n) {
-    if (n == 0) return String();
+    if (n == 0 || !p) return String();
     std::u16string out;
     if (n >= 2 && ((p[0] == 0xFE && p[1] == 0xFF) || (p[0] == 0xFF && p[1] == 0xFE))) {
         const bool big = p[0] == 0xFE;

@@ -78,7 +78,14 @@ bool BBFileStream::Flush() {
 }
 
 void Stream::WriteString(const String& value, const String& encoding) {
-    DataBuffer buffer(3 * value.Length());
+    // Three bytes per character hold any encoding; for "utf8" the exact size
+    // is cheaper to count than three times the text is to allocate.
+    int size = 3 * value.Length();
+    if (encoding == "utf8") {
+        size = 0;
+        for (char16_t c : value.View()) size += c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+    }
+    DataBuffer buffer(size);
     const int n = buffer.PokeString(0, value, encoding);
     WriteAll(&buffer, 0, n);
 }
