@@ -145,7 +145,12 @@ String LoadFile(EngineState& s, const String& name) {
     }
 
     const long long order = kHeader + 16 * block;
-    for (int k = 0; k < 256; ++k) s.Patterns[k] = code(order + k);
+    // An order entry names one of the 256 patterns; anything else would send
+    // playback and edits past the end of the tracks, so it reads as 0.
+    for (int k = 0; k < 256; ++k) {
+        const int entry = code(order + k);
+        s.Patterns[k] = entry < kPatterns ? entry : 0;
+    }
     const long long entries = order + 256;
     for (int k = 0; k < kStoredEntries; ++k) s.InsArrayData[k] = code(entries + k);
     const long long descriptions = entries + kStoredEntries;

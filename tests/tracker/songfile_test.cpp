@@ -155,12 +155,14 @@ TEST_F(SongFile, ShortAndOversizedFilesLoadIntoWholeTracks) {
     three += char16_t(3);
     for (int b = 0; b < 16; ++b) three.append(96, b < 4 ? u'q' : u'7');
     three.append(256, char16_t(2));
+    three[7 + 512 * 3 + 1] = char16_t(256);  // no such pattern
     WriteSongText("three", three);
     ASSERT_EQ(LoadFile(s_, "three"), String("File Loaded..."));
     EXPECT_TRUE(WellShaped(s_));
     EXPECT_EQ(s_.Track[4].Slice(95, 97), String("q."));
     EXPECT_EQ(s_.VolumeTrack[1].Slice(95, 97), String("70"));
     EXPECT_EQ(s_.Patterns[255], 2);
+    EXPECT_EQ(s_.Patterns[1], 0);
     EXPECT_EQ(s_.InsArrayData[0], 0);  // past the end reads 0
     EXPECT_EQ(s_.Descriptions[1], String());
     EXPECT_EQ(s_.Songlength, 64);
@@ -281,6 +283,7 @@ TEST_F(SongFile, RandomBytesLoadSafelyAndSurviveASaveAndLoad) {
         WriteSong("r", bytes);
         LoadFile(s_, "r");
         ASSERT_TRUE(WellShaped(s_)) << "round " << round;
+        for (int entry : s_.Patterns) ASSERT_TRUE(entry >= 0 && entry < kPatterns) << "round " << round;
         const EngineState loaded = s_;
         ASSERT_EQ(SaveFile(s_, "again"), String("File Saved..."));
         ASSERT_EQ(LoadFile(s_, "again"), String("File Loaded..."));
