@@ -3,6 +3,7 @@
 
 #include "app/bbgame.h"
 #include "app/game_delegate.h"
+// A build without the audio layer runs silent.
 #if __has_include("framework/audio/audio.h")
 #include "framework/audio/audio.h"
 #define QT_HAVE_AUDIO 1

@@ -3,6 +3,7 @@
 
 #include "app/app.h"
 #include "app/glfw_game.h"
+// A build without the audio layer runs silent.
 #if __has_include("framework/audio/audio_device.h")
 #include "framework/audio/audio.h"
 #include "framework/audio/audio_device.h"
