@@ -1,0 +1,248 @@
+// The audio device over OpenAL (a real output device, or OpenAL Soft's loopback).
+#include <AL/al.h>
+#include <AL/alc.h>
+#include <AL/alext.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "framework/audio/audio_data.h"
+#include "framework/audio/audio_device.h"
+#include "runtime/error.h"
+
+namespace {
+
+// Buffers of discarded samples wait here until no source holds them.
+std::vector<ALuint>& DiscardedBuffers() {
+    static std::vector<ALuint> buffers;
+    return buffers;
+}
+
+struct gxtkChannel {
+    ALuint source = 0;
+    gxtkSample* sample = nullptr;
+    int flags = 0;
+    int state = 0;  // 0 stopped, 1 playing, 2 paused
+};
+
+class OpenAlAudio : public gxtkAudio {
+public:
+    OpenAlAudio(ALCdevice* device, const ALCint* attributes) : device_(device) {
+        if (!device_) {
+            bbPrint("OpenAl error: alcOpenDevice failed");
+            return;
+        }
+        context_ = alcCreateContext(device_, attributes);
+        if (!context_) {
+            bbPrint("OpenAl error: alcCreateContext failed");
+            return;
+        }
+        if (!alcMakeContextCurrent(context_)) {
+            bbPrint("OpenAl error: alcMakeContextCurrent failed");
+            context_ = nullptr;
+            return;
+        }
+        // Position only pans: there is no distance model.
+        alDistanceModel(AL_NONE);
+    }
+
+    bool Live() { return context_ && MakeCurrent(); }
+    ALCdevice* Device() const { return device_; }
+
+    int Suspend() override {
+        if (!Live()) return 0;
+        for (auto& ch : channels_) {
+            if (ch.state == 1 && SourceState(ch) == AL_PLAYING) alSourcePause(ch.source);
+        }
+        return 0;
+    }
+
+    int Resume() override {
+        if (!Live()) return 0;
+        for (auto& ch : channels_) {
+            if (ch.state == 1 && SourceState(ch) == AL_PAUSED) alSourcePlay(ch.source);
+        }
+        return 0;
+    }
+
+    gxtkSample* LoadSample(const String& path) override {
+        Flush();
+        AudioData data;
+        if (!LoadAudioData(path, data)) return nullptr;
+        ALenum format = 0;
+        if (data.format == 1 && data.channels == 1) format = AL_FORMAT_MONO8;
+        if (data.format == 1 && data.channels == 2) format = AL_FORMAT_STEREO8;
+        if (data.format == 2 && data.channels == 1) format = AL_FORMAT_MONO16;
+        if (data.format == 2 && data.channels == 2) format = AL_FORMAT_STEREO16;
+        ALuint buffer = 0;
+        if (Live()) {
+            alGenBuffers(1, &buffer);
+            // An unknown format is refused by the audio layer: the sample then
+            // has a buffer with nothing to play.
+            if (format != 0 && data.length > 0) {
+                const size_t bytes = static_cast<size_t>(data.length) * static_cast<size_t>(data.channels) *
+                                     static_cast<size_t>(data.format);
+                alBufferData(buffer, format, data.pcm.data(), static_cast<ALsizei>(bytes), data.hertz);
+            }
+            alGetError();
+        }
+        return new gxtkSample(buffer);
+    }
+
+    int PlaySample(gxtkSample* sample, int channel, int flags) override {
+        Flush();
+        gxtkChannel& ch = channels_[channel];
+        if (Live()) {
+            Source(ch);
+            alSourceStop(ch.source);
+            alSourcei(ch.source, AL_BUFFER, sample ? static_cast<ALint>(sample->Buffer()) : 0);
+            alSourcei(ch.source, AL_LOOPING, flags ? AL_TRUE : AL_FALSE);
+            alSourcePlay(ch.source);
+            alGetError();
+        }
+        ch.sample = sample;
+        ch.flags = flags;
+        ch.state = 1;
+        return 0;
+    }
+
+    int StopChannel(int channel) override {
+        gxtkChannel& ch = channels_[channel];
+        if (ch.state != 0) {
+            if (Live() && ch.source) alSourceStop(ch.source);
+            ch.state = 0;
+        }
+        return 0;
+    }
+
+    int PauseChannel(int channel) override {
+        gxtkChannel& ch = channels_[channel];
+        if (ch.state != 1) return 0;
+        if (Stopped(ch)) {
+            ch.state = 0;
+            return 0;
+        }
+        if (Live() && ch.source) alSourcePause(ch.source);
+        ch.state = 2;
+        return 0;
+    }
+
+    int ResumeChannel(int channel) override {
+        gxtkChannel& ch = channels_[channel];
+        if (ch.state != 2) return 0;
+        if (Live() && ch.source) alSourcePlay(ch.source);
+        ch.state = 1;
+        return 0;
+    }
+
+    int ChannelState(int channel) override {
+        gxtkChannel& ch = channels_[channel];
+        if (ch.state == 1 && Stopped(ch)) ch.state = 0;
+        return ch.state;
+    }
+
+    int SetVolume(int channel, float volume) override {
+        if (Live()) alSourcef(Source(channels_[channel]), AL_GAIN, volume);
+        return 0;
+    }
+
+    int SetPan(int channel, float pan) override {
+        if (Live()) alSource3f(Source(channels_[channel]), AL_POSITION, std::sin(pan), 0.0f, -std::cos(pan));
+        return 0;
+    }
+
+    int SetRate(int channel, float rate) override {
+        if (Live()) {
+            alSourcef(Source(channels_[channel]), AL_PITCH, rate);
+            alGetError();  // a rate the layer rejects leaves the old one
+        }
+        return 0;
+    }
+
+private:
+    bool MakeCurrent() {
+        return alcGetCurrentContext() == context_ || alcMakeContextCurrent(context_);
+    }
+
+    ALuint Source(gxtkChannel& ch) {
+        if (!ch.source) alGenSources(1, &ch.source);
+        return ch.source;
+    }
+
+    ALint SourceState(const gxtkChannel& ch) {
+        ALint state = AL_INITIAL;
+        if (ch.source) alGetSourcei(ch.source, AL_SOURCE_STATE, &state);
+        return state;
+    }
+
+    // A source that reached its end by itself (the sample did not loop).
+    bool Stopped(const gxtkChannel& ch) { return Live() && ch.source && SourceState(ch) == AL_STOPPED; }
+
+    void Flush() {
+        auto& list = DiscardedBuffers();
+        if (list.empty() || !Live()) return;
+        for (auto& ch : channels_) {
+            if (ch.state != 0 && Stopped(ch)) alSourcei(ch.source, AL_BUFFER, 0);
+        }
+        std::vector<ALuint> kept;
+        for (ALuint b : list) {
+            alGetError();
+            alDeleteBuffers(1, &b);
+            if (alGetError() != AL_NO_ERROR) kept.push_back(b);
+        }
+        list.swap(kept);
+    }
+
+    ALCdevice* device_ = nullptr;
+    ALCcontext* context_ = nullptr;
+    gxtkChannel channels_[33];
+};
+
+}  // namespace
+
+gxtkSample::~gxtkSample() {
+    Discard();
+    bbPrint("Discarding sample");
+}
+
+void gxtkSample::Discard() {
+    if (buffer_) DiscardedBuffers().push_back(buffer_);
+    buffer_ = 0;
+}
+
+int gxtkAudio::PlayMusic(const String& path, int flags) {
+    StopChannel(kMusicChannel);
+    gxtkSample* sample = LoadSample(path);
+    if (!sample) return -1;
+    PlaySample(sample, kMusicChannel, flags);
+    return 0;
+}
+
+gxtkAudio* NewOpenAlAudio() {
+    return new OpenAlAudio(alcOpenDevice(nullptr), nullptr);
+}
+
+gxtkAudio* NewLoopbackAudio(int frequency) {
+    if (!alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback")) return nullptr;
+    auto open = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
+    if (!open) return nullptr;
+    const ALCint attributes[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT,
+                                 ALC_FORMAT_TYPE_SOFT,     ALC_SHORT_SOFT,
+                                 ALC_FREQUENCY,            frequency,
+                                 // The mix is the product: no limiter reshaping it.
+                                 ALC_OUTPUT_LIMITER_SOFT,  ALC_FALSE,
+                                 ALC_HRTF_SOFT,            ALC_FALSE,
+                                 0};
+    return new OpenAlAudio(open(nullptr), attributes);
+}
+
+void RenderLoopback(gxtkAudio* device, int16_t* out, int frames) {
+    auto* al = static_cast<OpenAlAudio*>(device);
+    static auto render = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(alcGetProcAddress(nullptr, "alcRenderSamplesSOFT"));
+    if (!al || !render || !al->Live()) {
+        std::fill(out, out + 2 * frames, int16_t{0});
+        return;
+    }
+    render(al->Device(), out, frames);
+}
