@@ -1,0 +1,245 @@
+// The audio device: the WAV reader, the channel states, and real mixing through
+// OpenAL Soft's loopback device; and the generated waveforms.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "framework/audio/audio.h"
+#include "framework/audio/audio_data.h"
+#include "framework/audio/audio_device.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+std::string U16(unsigned v) {
+    return std::string{static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
+}
+std::string U32(unsigned v) {
+    return U16(v & 0xFFFF) + U16(v >> 16);
+}
+std::string Chunk(const std::string& tag, const std::string& body) {
+    return tag + U32(static_cast<unsigned>(body.size())) + body;
+}
+std::string Fmt(unsigned format, unsigned channels, unsigned hertz, unsigned bits,
+                const std::string& extra = "") {
+    return Chunk("fmt ", U16(format) + U16(channels) + U32(hertz) + U32(hertz * channels * bits / 8) +
+                             U16(channels * bits / 8) + U16(bits) + extra);
+}
+std::string Riff(const std::string& chunks) {
+    return "RIFF" + U32(static_cast<unsigned>(4 + chunks.size())) + "WAVE" + chunks;
+}
+
+struct WavCase {
+    const char* what;
+    std::string name;
+    std::string bytes;
+    bool loads;
+    int length, channels, format, hertz;
+};
+
+std::vector<WavCase> WavCases() {
+    const std::string pcm8(8, '\x40');
+    return {
+        {"16-bit mono", "a.wav", Riff(Fmt(1, 1, 22050, 16) + Chunk("data", pcm8)), true, 4, 1, 2, 22050},
+        {"8-bit stereo", "a.wav", Riff(Fmt(1, 2, 8000, 8) + Chunk("data", pcm8)), true, 4, 2, 1, 8000},
+        {"extra format bytes are skipped", "a.wav",
+         Riff(Fmt(1, 1, 11025, 16, std::string("\x02\x00xy", 4)) + Chunk("data", pcm8)), true, 4, 1, 2, 11025},
+        {"odd list chunk between fmt and data, no pad byte", "a.wav",
+         Riff(Fmt(1, 1, 8000, 16) + Chunk("LIST", "INFOabc") + Chunk("data", pcm8)), true, 4, 1, 2, 8000},
+        {"extension in capitals", "A.WAV", Riff(Fmt(1, 1, 8000, 16) + Chunk("data", pcm8)), true, 4, 1, 2, 8000},
+        {"24-bit loads (refused later by the device)", "a.wav",
+         Riff(Fmt(1, 1, 8000, 24) + Chunk("data", std::string(9, 'x'))), true, 3, 1, 3, 8000},
+        {"fmt is not the first chunk", "a.wav",
+         Riff(Chunk("LIST", "abcd") + Fmt(1, 1, 8000, 16) + Chunk("data", pcm8)), false, 0, 0, 0, 0},
+        {"float samples", "a.wav", Riff(Fmt(3, 1, 8000, 32) + Chunk("data", pcm8)), false, 0, 0, 0, 0},
+        {"not RIFF", "a.wav", "RIFX" + Riff(Fmt(1, 1, 8000, 16)).substr(4), false, 0, 0, 0, 0},
+        {"no data chunk", "a.wav", Riff(Fmt(1, 1, 8000, 16)), false, 0, 0, 0, 0},
+        {"data cut short", "a.wav",
+         Riff(Fmt(1, 1, 8000, 16)) + "data" + U32(100) + "abcd", false, 0, 0, 0, 0},
+        {"another extension", "a.raw", Riff(Fmt(1, 1, 8000, 16) + Chunk("data", pcm8)), false, 0, 0, 0, 0},
+        {"empty file", "a.wav", "", false, 0, 0, 0, 0},
+    };
+}
+
+TEST(WavReader, Cases) {
+    TempWorkDir dir;
+    for (const WavCase& c : WavCases()) {
+        TempWorkDir::Write(c.name, c.bytes);
+        AudioData data;
+        const bool ok = LoadAudioData(String(c.name), data);
+        ASSERT_EQ(ok, c.loads) << c.what;
+        if (!ok) continue;
+        EXPECT_EQ(data.length, c.length) << c.what;
+        EXPECT_EQ(data.channels, c.channels) << c.what;
+        EXPECT_EQ(data.format, c.format) << c.what;
+        EXPECT_EQ(data.hertz, c.hertz) << c.what;
+    }
+    AudioData data;
+    EXPECT_FALSE(LoadAudioData("missing.wav", data));
+}
+
+TEST(OggReader, RefusesWhatIsNotVorbis) {
+    // No Vorbis encoder is among our tools, so only the refusal is checked here.
+    TempWorkDir dir;
+    TempWorkDir::Write("x.ogg", "OggS not really a stream");
+    AudioData data;
+    EXPECT_FALSE(LoadAudioData("x.ogg", data));
+}
+
+constexpr int kHz = 48000;
+
+// A loopback device made current as the module's device, with a data folder
+// holding a tone: 64 samples of a triangle at 16744 Hz (middle C at rate 1).
+class Loopback : public ::testing::Test {
+protected:
+    void SetUp() override {
+        device_ = NewLoopbackAudio(kHz);
+        ASSERT_NE(device_, nullptr);
+        SetAudioDevice(device_);
+        std::string pcm;
+        for (int k = 0; k < 64; ++k) {
+            const double t = (k + 0.5) / 64;
+            const double v = t < 0.5 ? 4 * t - 1 : 3 - 4 * t;
+            pcm += U16(static_cast<unsigned>(static_cast<int16_t>(std::lround(v * 16000))) & 0xFFFF);
+        }
+        TempWorkDir::Write("data/tone.wav", Riff(Fmt(1, 1, 16744, 16) + Chunk("data", pcm)));
+        TempWorkDir::Write("data/blip.wav", Riff(Fmt(1, 1, 16744, 16) + Chunk("data", pcm)));
+        tone_ = LoadSound("tone.wav");
+        ASSERT_NE(tone_, nullptr);
+    }
+    void TearDown() override { SetAudioDevice(nullptr); }
+
+    std::vector<int16_t> Mix(int frames) {
+        std::vector<int16_t> out(2 * static_cast<size_t>(frames));
+        RenderLoopback(device_, out.data(), frames);
+        return out;
+    }
+    static double Rms(const std::vector<int16_t>& s) {
+        double sum = 0;
+        for (int16_t v : s) sum += double(v) * v;
+        return std::sqrt(sum / s.size());
+    }
+    // Frequency from the rising zero crossings of the left channel.
+    static double Frequency(const std::vector<int16_t>& s) {
+        int first = -1, last = -1, count = 0;
+        for (size_t k = 2; k < s.size(); k += 2) {
+            if (s[k - 2] < 0 && s[k] >= 0) {
+                if (first < 0) first = static_cast<int>(k / 2);
+                last = static_cast<int>(k / 2);
+                ++count;
+            }
+        }
+        return count > 1 ? (count - 1) * double(kHz) / (last - first) : 0;
+    }
+
+    TempWorkDir dir_;
+    gxtkAudio* device_ = nullptr;
+    Sound* tone_ = nullptr;
+};
+
+TEST_F(Loopback, RateSetsThePitchAndPersistsAcrossPlays) {
+    SetChannelRate(3, 1.0f);  // before the channel ever played: creates its source
+    PlaySound(tone_, 3, 1);
+    Mix(2400);
+    EXPECT_NEAR(Frequency(Mix(24000)), 261.63, 1.0);
+    SetChannelRate(3, 2.0f);
+    Mix(2400);
+    EXPECT_NEAR(Frequency(Mix(24000)), 523.25, 2.0);
+    PlaySound(tone_, 3, 1);  // a new play keeps the channel's rate
+    Mix(2400);
+    EXPECT_NEAR(Frequency(Mix(24000)), 523.25, 2.0);
+}
+
+TEST_F(Loopback, VolumeScalesAndStopSilences) {
+    PlaySound(tone_, 1, 1);
+    Mix(4800);
+    const double full = Rms(Mix(9600));
+    EXPECT_GT(full, 1000);
+    SetChannelVolume(1, 0.5f);
+    Mix(4800);
+    EXPECT_NEAR(Rms(Mix(9600)) / full, 0.5, 0.05);
+    StopChannel(1);
+    Mix(4800);
+    EXPECT_LT(Rms(Mix(4800)), 1.0);
+}
+
+TEST_F(Loopback, ChannelStates) {
+    PlaySound(tone_, 2, 1);
+    EXPECT_EQ(ChannelState(2), 1);
+    PauseChannel(2);
+    EXPECT_EQ(ChannelState(2), 2);
+    Mix(2400);
+    EXPECT_LT(Rms(Mix(2400)), 1.0);  // paused is silent
+    ResumeChannel(2);
+    EXPECT_EQ(ChannelState(2), 1);
+    StopChannel(2);
+    EXPECT_EQ(ChannelState(2), 0);
+    ResumeChannel(2);  // stopped, not paused: nothing comes back
+    EXPECT_EQ(ChannelState(2), 0);
+    PauseChannel(2);
+    EXPECT_EQ(ChannelState(2), 0);
+}
+
+TEST_F(Loopback, AnEndedOneShotReadsPlayingUntilLookedAt) {
+    PlaySound(tone_, 4, 0);  // 64 samples: over within a few milliseconds
+    Mix(4800);
+    PauseChannel(4);  // the source ended by itself: state 0, nothing paused
+    EXPECT_EQ(ChannelState(4), 0);
+    ResumeChannel(4);
+    EXPECT_EQ(ChannelState(4), 0);
+}
+
+TEST_F(Loopback, SuspendAndResumeBringBackOnlyThePlayingChannels) {
+    PlaySound(tone_, 1, 1);
+    PlaySound(tone_, 2, 1);
+    PlaySound(tone_, 3, 1);
+    PauseChannel(3);
+    device_->Suspend();
+    Mix(2400);
+    EXPECT_LT(Rms(Mix(2400)), 1.0);
+    EXPECT_EQ(ChannelState(1), 1);
+    device_->Resume();
+    Mix(2400);
+    EXPECT_GT(Rms(Mix(2400)), 1000);
+    EXPECT_EQ(ChannelState(3), 2);
+    StopChannel(1);
+    StopChannel(2);
+    Mix(2400);
+    EXPECT_LT(Rms(Mix(2400)), 1.0);  // channel 3 stayed paused
+}
+
+TEST(AudioModule, WithoutADeviceNothingHappens) {
+    SetAudioDevice(nullptr);
+    EXPECT_EQ(LoadSound("tri_64.wav"), nullptr);
+    PlaySound(nullptr, 1, 1);
+    SetChannelRate(1, 2.0f);
+    EXPECT_EQ(ChannelState(1), 0);
+}
+
+TEST(GeneratedWaveforms, SingleCyclesInTuneWithHeadroom) {
+    // The build writes them into build/data, the tests' working directory.
+    for (const char* name : {"ramp_64.wav", "ramp_b_64.wav", "ramp_c_64.wav", "saw_64.wav", "tri_64.wav"}) {
+        AudioData data;
+        ASSERT_TRUE(LoadAudioData(String("data/") + name, data)) << name;
+        EXPECT_EQ(data.length, 64) << name;
+        EXPECT_EQ(data.hertz, 16744) << name;  // 64 samples at 16744 Hz: middle C at rate 1
+        EXPECT_EQ(data.channels, 1);
+        EXPECT_EQ(data.format, 2);
+        int peak = 0;
+        for (size_t k = 0; k + 1 < data.pcm.size(); k += 2) {
+            const int v = static_cast<int16_t>(data.pcm[k] | (data.pcm[k + 1] << 8));
+            peak = std::max(peak, std::abs(v));
+        }
+        // Eight voices at level 15/9 would clip hard if each came near full scale.
+        EXPECT_GT(peak, 3000) << name;
+        EXPECT_LT(peak, 11000) << name;
+    }
+    AudioData noise;
+    ASSERT_TRUE(LoadAudioData("data/fx2b.wav", noise));
+    EXPECT_GE(noise.length, 16744);  // a second or more: heard as noise, not a tone
+}
+
+}  // namespace
