@@ -3,11 +3,7 @@
 
 #include "app/bbgame.h"
 #include "app/game_delegate.h"
-// A build without the audio layer runs silent.
-#if __has_include("framework/audio/audio.h")
 #include "framework/audio/audio.h"
-#define QT_HAVE_AUDIO 1
-#endif
 #include "framework/graphics/graphics.h"
 #include "framework/input/input.h"
 #include "runtime/error.h"
@@ -65,8 +61,6 @@ void ResetAppModule() {
 void bbInit() {
     ResetAppModule();
     ResetGraphicsModule();
-#ifdef QT_HAVE_AUDIO
     SetAudioDevice(nullptr);
-#endif
     SetInputDevice(nullptr);
 }

@@ -3,12 +3,8 @@
 
 #include "app/app.h"
 #include "app/glfw_game.h"
-// A build without the audio layer runs silent.
-#if __has_include("framework/audio/audio_device.h")
 #include "framework/audio/audio.h"
 #include "framework/audio/audio_device.h"
-#define QT_HAVE_AUDIO 1
-#endif
 #include "framework/graphics/graphics.h"
 #include "framework/graphics/graphics_device.h"
 #include "framework/graphics/image.h"
@@ -39,9 +35,7 @@ GameDelegate::DeviceFactories GameDelegate::DefaultFactories() {
                 if (BBGlfwGame* game = BBGlfwGame::GlfwGame()) game->SwapBuffers();
             });
     };
-#ifdef QT_HAVE_AUDIO
     f.audio = [] { return NewOpenAlAudio(); };
-#endif
     f.input = [] { return new InputDevice(); };
     return f;
 }
@@ -56,9 +50,7 @@ void GameDelegate::StartGame() {
     SetGraphicsDevice(graphics_);
     SetFont(nullptr, 32);
     audio_ = f.audio ? f.audio() : nullptr;
-#ifdef QT_HAVE_AUDIO
     SetAudioDevice(audio_);
-#endif
     input_ = f.input ? f.input() : nullptr;
     if (input_) {
         input_->SetJoystickPoller([](int port, JoyState& state) {
@@ -71,15 +63,11 @@ void GameDelegate::StartGame() {
 }
 
 void GameDelegate::SuspendGame() {
-#ifdef QT_HAVE_AUDIO
     if (audio_) audio_->Suspend();
-#endif
 }
 
 void GameDelegate::ResumeGame() {
-#ifdef QT_HAVE_AUDIO
     if (audio_) audio_->Resume();
-#endif
 }
 
 void GameDelegate::UpdateGame() {

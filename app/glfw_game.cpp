@@ -5,9 +5,12 @@
 #include <spawn.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <cstring>
 #include <thread>
 
 #include "app/key_map.h"
+#include "framework/audio/audio_data.h"
 #include "framework/files/files.h"
 #include "framework/graphics/graphics_device.h"
 #include "framework/input/keycodes.h"
@@ -104,8 +107,16 @@ unsigned char* BBGlfwGame::LoadImageData(const String& path, int* width, int* he
 
 unsigned char* BBGlfwGame::LoadAudioData(const String& path, int* length, int* channels,
                                          int* format, int* hertz) {
-    (void)path, (void)length, (void)channels, (void)format, (void)hertz;
-    return nullptr;
+    AudioData data;
+    if (!::LoadAudioData(path, data)) return nullptr;
+    auto* block = static_cast<unsigned char*>(std::malloc(data.pcm.empty() ? 1 : data.pcm.size()));
+    if (!block) return nullptr;
+    std::memcpy(block, data.pcm.data(), data.pcm.size());
+    *length = data.length;
+    *channels = data.channels;
+    *format = data.format;
+    *hertz = data.hertz;
+    return block;
 }
 
 void BBGlfwGame::SetGlfwWindow(int width, int height, int red, int green, int blue, int alpha,

@@ -9,6 +9,8 @@
 #include "app/app.h"
 #include "app/bbgame.h"
 #include "app/game_delegate.h"
+#include "framework/audio/audio.h"
+#include "framework/audio/recording_audio.h"
 #include "framework/graphics/graphics.h"
 #include "framework/graphics/recording_graphics.h"
 #include "framework/input/input.h"
@@ -149,6 +151,7 @@ protected:
         bbInit();
         GameDelegate::DeviceFactories f;
         f.graphics = [this] { return recording = new RecordingGraphics(); };
+        f.audio = [this] { return audio = new RecordingAudio(); };
         f.input = [] { return new InputDevice(); };
         GameDelegate::SetFactories(f);
         app = new ProbeApp();
@@ -161,6 +164,7 @@ protected:
     BBGame game;
     ProbeApp* app = nullptr;  // lives on, like the program's one App
     RecordingGraphics* recording = nullptr;
+    RecordingAudio* audio = nullptr;
 };
 
 TEST_F(DelegateTest, AppConstructorHandsTheDelegateToTheGame) {
@@ -177,6 +181,7 @@ TEST_F(DelegateTest, StartMakesTheDevicesBeforeOnCreateAndForwardsTheRate) {
     EXPECT_EQ(app->graphics, recording);
     ASSERT_NE(app->input, nullptr);
     EXPECT_EQ(app->input, GetInputDevice());
+    EXPECT_EQ(GetAudioDevice(), audio);
     EXPECT_EQ(UpdateRate(), 50);
     EXPECT_EQ(game.UpdateRate(), 50) << "the module's rate reaches the game";
 }
@@ -210,6 +215,17 @@ TEST_F(DelegateTest, FrameIsBracketedByDeviceAndModule) {
     ASSERT_NE(last, calls.rend());
     EXPECT_EQ(last->op, RecordedCall::EndRender);
     EXPECT_EQ(recording->CountOf(RecordedCall::DrawRect), 1);
+}
+
+TEST_F(DelegateTest, MinimisingPausesTheAudioDevice) {
+    game.StartGame();
+    audio->Clear();
+    game.SuspendGame();
+    game.SuspendGame();
+    game.ResumeGame();
+    ASSERT_EQ(audio->Calls().size(), 2u);
+    EXPECT_EQ(audio->Calls()[0].op, RecordingAudio::Op::Suspend);
+    EXPECT_EQ(audio->Calls()[1].op, RecordingAudio::Op::Resume);
 }
 
 TEST_F(DelegateTest, CloseKeyEndsTheProgramWithStatusZero) {
