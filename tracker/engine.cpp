@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "tracker/voice.h"
+
 namespace {
 
 String Filled(char16_t c) {
@@ -15,6 +17,7 @@ int SoundEngine::OnCreate() {
     // 1. images and font
 
     // 2. waveforms
+    LoadWaveforms(*this);
 
     // 3 and 4: the blank tracks and undo snapshot 0. The blank is built once and
     // shared, which gives the same strings as 8192 appends without the copying.
