@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "tracker/screen.h"
 #include "tracker/voice.h"
 
 namespace {
@@ -15,6 +16,7 @@ String Filled(char16_t c) {
 
 int SoundEngine::OnCreate() {
     // 1. images and font
+    LoadScreenImages(*this);
 
     // 2. waveforms
     LoadWaveforms(*this);
@@ -45,6 +47,3 @@ int SoundEngine::OnUpdate() {
     return 0;
 }
 
-int SoundEngine::OnRender() {
-    return 0;
-}
