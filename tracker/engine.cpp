@@ -43,7 +43,3 @@ int SoundEngine::OnCreate() {
     return 0;
 }
 
-int SoundEngine::OnUpdate() {
-    return 0;
-}
-
