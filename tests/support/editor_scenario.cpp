@@ -1,22 +1,9 @@
 #include "tests/support/editor_scenario.h"
 
+#include "app/key_map.h"
 #include "framework/audio/audio.h"
 #include "framework/input/input.h"
 #include "tests/support/fresh_engine.h"
-
-int EditingKeyChar(int key) {
-    switch (key) {
-        case KEY_BACKSPACE: return CHAR_BACKSPACE;
-        case KEY_TAB: return CHAR_TAB;
-        case KEY_ENTER: return CHAR_ENTER;
-        case KEY_ESCAPE: return CHAR_ESCAPE;
-        case KEY_DELETE: return CHAR_DELETE;
-        case KEY_PAGEUP: case KEY_PAGEDOWN: case KEY_END: case KEY_HOME:
-        case KEY_LEFT: case KEY_UP: case KEY_RIGHT: case KEY_DOWN: case KEY_INSERT:
-            return 65536 + key;
-        default: return 0;
-    }
-}
 
 EditorScenario::EditorScenario() {
     SetInputDevice(&input_);

@@ -21,7 +21,7 @@ public:
     InputDevice& input() { return input_; }
 
     // A key pressed and released before the next update; editing keys also queue
-    // their character, as the host's key callback does.
+    // their character, as the host's key callback does (its own key map).
     void Press(int key);
     void Hold(int key);
     void Release(int key);
@@ -52,6 +52,3 @@ private:
     RecordingAudio audio_;
     std::unique_ptr<SoundEngine> engine_;
 };
-
-// The character code an editing key queues with its press, or 0 for none.
-int EditingKeyChar(int key);
