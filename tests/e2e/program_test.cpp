@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Run(const std::string& command) {
+std::string Output(const std::string& command) {
     std::string out;
     if (FILE* p = ::popen(command.c_str(), "r")) {
         char buffer[256];
@@ -119,7 +119,7 @@ protected:
     // The id of the program's visible window, waiting for it up to ten seconds.
     std::string FindWindow() {
         for (int n = 0; n < 100; ++n) {
-            std::string id = Run("xdotool search --onlyvisible --pid " + std::to_string(pid_) +
+            std::string id = Output("xdotool search --onlyvisible --pid " + std::to_string(pid_) +
                                  " 2>/dev/null | head -n 1");
             while (!id.empty() && (id.back() == '\n' || id.back() == ' ')) id.pop_back();
             if (!id.empty()) return id;
@@ -135,13 +135,13 @@ protected:
 
     // Keys go one by one with pauses of several updates, so that each typed
     // character reaches its own update.
-    void Keys(const std::string& keys) { ASSERT_TRUE(Xdo("key --delay 150 " + keys)) << keys; }
+    void Keys(const std::string& keys) { ASSERT_TRUE(Xdo("key --delay 120 " + keys)) << keys; }
     void ClickAt(int x, int y) {
         ASSERT_TRUE(Xdo("mousemove --window " + window_ + " " + std::to_string(x) + " " +
                         std::to_string(y)));
-        Sleep(100);
+        Sleep(60);
         ASSERT_TRUE(Xdo("click 1"));
-        Sleep(150);
+        Sleep(100);
     }
 
     fs::path dir_;
@@ -154,7 +154,7 @@ TEST_F(ProgramTest, TypedTuneIsSavedExactly) {
     window_ = FindWindow();
     ASSERT_FALSE(window_.empty()) << "the program opened no window";
     ASSERT_TRUE(Xdo("windowfocus --sync " + window_));
-    Sleep(500);
+    Sleep(300);
 
     Keys("space");                 // standby to editing
     Keys("q w e period t");        // four notes and an empty row down channel 1
@@ -163,10 +163,9 @@ TEST_F(ProgramTest, TypedTuneIsSavedExactly) {
     ClickAt(561 + 24, 168 + 8);    // and to 3
     ClickAt(100, 450);             // the file name field
     Keys("t u n e Return F11");
-    Sleep(500);
 
     const fs::path song = dir_ / "data" / "songs" / "tune";
-    for (int n = 0; n < 30 && !fs::exists(song); ++n) Sleep(100);
+    for (int n = 0; n < 50 && !fs::exists(song); ++n) Sleep(100);
     ASSERT_TRUE(fs::exists(song)) << "nothing was saved";
     EXPECT_TRUE(Close()) << "the close request did not end the program";
     EXPECT_TRUE(fs::exists(dir_ / "data" / "songs" / "tune.bk"));
