@@ -70,6 +70,7 @@ protected:
         const char* display = std::getenv("DISPLAY");
         if (!display || !*display) GTEST_SKIP() << "no X display";
         if (std::system("command -v xdotool >/dev/null 2>&1") != 0) GTEST_SKIP() << "no xdotool";
+        StartPrivateServer();
         dir_ = fs::temp_directory_path() / ("qt_e2e_" + std::to_string(::getpid()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
@@ -81,6 +82,38 @@ protected:
     void TearDown() override {
         Stop();
         if (!dir_.empty()) fs::remove_all(dir_);
+        if (server_ > 0) {
+            ::kill(server_, SIGTERM);
+            ::waitpid(server_, nullptr, 0);
+        }
+    }
+
+    // Window tests running beside this one share the display, and without a window
+    // manager their windows could take the focus or the clicks. A server of its
+    // own, when Xvfb is there, keeps every keystroke and click on this program.
+    void StartPrivateServer() {
+        if (std::system("command -v Xvfb >/dev/null 2>&1") != 0) return;
+        for (int n = 140; n < 180; ++n) {
+            const std::string socket = "/tmp/.X11-unix/X" + std::to_string(n);
+            const std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
+            if (fs::exists(socket) || fs::exists(lock)) continue;
+            const std::string name = ":" + std::to_string(n);
+            server_ = ::fork();
+            if (server_ == 0) {
+                std::freopen("/dev/null", "w", stderr);
+                ::execlp("Xvfb", "Xvfb", name.c_str(), "-screen", "0", "800x600x24", "-nolisten",
+                         "tcp", static_cast<char*>(nullptr));
+                ::_exit(127);
+            }
+            for (int k = 0; k < 50 && !fs::exists(socket); ++k) Sleep(50);
+            if (fs::exists(socket)) {
+                ::setenv("DISPLAY", name.c_str(), 1);
+                return;
+            }
+            ::kill(server_, SIGTERM);
+            ::waitpid(server_, nullptr, 0);
+            server_ = -1;
+        }
     }
 
     void Start() {
@@ -146,6 +179,7 @@ protected:
 
     fs::path dir_;
     pid_t pid_ = -1;
+    pid_t server_ = -1;
     std::string window_;
 };
 
