@@ -21,6 +21,19 @@ void Append(std::u16string& line, const String& s) {
     line.append(s.View());
 }
 
+// Hex8 written straight into the line: the same two digits of the low byte,
+// without a String per number (the screen shows about a hundred per frame).
+void AppendHex8(std::u16string& line, int value) {
+    static const char16_t kDigits[] = u"0123456789ABCDEF";
+    line += kDigits[(value >> 4) & 15];
+    line += kDigits[value & 15];
+}
+
+// The one-character slice of a row: nothing for a row past the end of the track.
+void AppendCell(std::u16string& line, const String& track, int row) {
+    if (row >= 0 && row < track.Length()) line += static_cast<char16_t>(track[row]);
+}
+
 String Text(std::u16string line) {
     return String(std::move(line));
 }
@@ -91,13 +104,13 @@ bool ToInputField(int x, int y) {
 String PatternLine(const EngineState& s, int row) {
     std::u16string line;
     line.reserve(27);
-    Append(line, Hex8(row % kRowsPerPattern));
+    AppendHex8(line, row % kRowsPerPattern);
     line += u": ";
     for (int n = 1; n <= kChannels; ++n) {
         if (n > 1) line += u' ';
         Append(line, Translate2Note(s.Track[n], row, s.OctaveTrack[n]));
-        Append(line, s.VolumeTrack[n].Slice(row, row + 1));
-        Append(line, s.InstTrack[n].Slice(row, row + 1));
+        AppendCell(line, s.VolumeTrack[n], row);
+        AppendCell(line, s.InstTrack[n], row);
     }
     return Text(std::move(line));
 }
@@ -106,9 +119,9 @@ String PositionLine(const EngineState& s, int position) {
     // The editor does not bound the position; the order table ends at 255.
     if (position < 0 || position >= kPatterns) return String();
     std::u16string line = u" ";
-    Append(line, Hex8(position));
+    AppendHex8(line, position);
     line += u": ";
-    Append(line, Hex8(s.Patterns[static_cast<size_t>(position)]));
+    AppendHex8(line, s.Patterns[static_cast<size_t>(position)]);
     return Text(std::move(line));
 }
 
