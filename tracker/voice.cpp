@@ -62,7 +62,7 @@ void PlayInst(Sound* sound, int pitch, int channel, float /*level*/, int flags, 
 }
 
 void PauseAll() {
-    // The order of the partner channels is the historical one; every channel ends stopped.
+    // Partners 5 to 8 go in pairs swapped; the order has no audible effect.
     static const int kOrder[] = {1, 2, 3, 4, 6, 5, 8, 7, 9, 10, 11, 12};
     for (int channel : kOrder) StopChannel(channel);
 }

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
+
+#include "framework/audio/audio.h"
+#include "framework/audio/recording_audio.h"
 #include "tests/support/audio_calls.h"
 #include "tests/support/fresh_engine.h"
 
@@ -136,6 +141,42 @@ TEST(SoundPairTest, WavValuesSelectMainAndPartner) {
         EXPECT_EQ(m, s[4]);
         EXPECT_EQ(p, s[5]);
     }
+}
+
+TEST(LoadWaveformsTest, StartUpLoadsTheSixWaveformsFromTheDataFolder) {
+    AudioRecorder audio;
+    const auto e = MakeFreshEngine();
+    struct Case {
+        Sound* sound;
+        const char* file;
+    };
+    const Case cases[] = {{e->Square, "ramp_64.wav"}, {e->Ramp, "ramp_b_64.wav"}, {e->Ramp2, "ramp_c_64.wav"},
+                          {e->Saw, "saw_64.wav"},     {e->Noise, "fx2b.wav"},     {e->Bass, "tri_64.wav"}};
+    for (const Case& c : cases) {
+        ASSERT_NE(c.sound, nullptr) << c.file << ": run from the build folder, with data/ generated";
+        const std::string path = RecordingAudio::PathOf(c.sound->sample);
+        EXPECT_EQ(path.substr(path.size() - std::string(c.file).size()), c.file);
+        EXPECT_NE(path.find("data/"), std::string::npos) << path;
+    }
+    EXPECT_EQ(e->Zero, nullptr);
+}
+
+TEST(LoadWaveformsTest, MissingFilesLeaveTheSoundsEmpty) {
+    AudioRecorder audio;
+    const std::filesystem::path cwd = std::filesystem::current_path();
+    const std::filesystem::path empty = std::filesystem::temp_directory_path() / "voice-test-no-data";
+    std::filesystem::create_directories(empty);
+    std::filesystem::current_path(empty);
+    const auto e = MakeFreshEngine();
+    std::filesystem::current_path(cwd);
+    std::filesystem::remove_all(empty);
+    for (Sound* s : {e->Square, e->Ramp, e->Ramp2, e->Saw, e->Noise, e->Bass}) EXPECT_EQ(s, nullptr);
+    EXPECT_EQ(e->StatusInfo, String("Standby..."));
+    // Playing an empty sound starts nothing; the rate is still set.
+    PlayInst(e->Bass, 0, 1, 1.0f, 1, e->Zero, 0.0f, 1, 0.0f, 2);
+    const auto calls = audio.Take();
+    EXPECT_EQ(CountOf(calls, AudioCall::kPlay, 1), 0);
+    EXPECT_EQ(CountOf(calls, AudioCall::kRate, 1), 1);
 }
 
 }  // namespace
