@@ -24,6 +24,11 @@ struct gxtkChannel {
     gxtkSample* sample = nullptr;
     int flags = 0;
     int state = 0;  // 0 stopped, 1 playing, 2 paused
+    // The values last given to the source (a new source starts at 1 and 1). The
+    // tracker sets every voice's level and rate each tick; setting an unchanged
+    // value still costs the audio layer a property update, so it is skipped.
+    float gain = 1.0f;
+    float pitch = 1.0f;
 };
 
 class OpenAlAudio : public gxtkAudio {
@@ -143,7 +148,10 @@ public:
     }
 
     int SetVolume(int channel, float volume) override {
-        if (Live()) alSourcef(Source(channels_[channel]), AL_GAIN, volume);
+        gxtkChannel& ch = channels_[channel];
+        if (!Live() || (ch.source && ch.gain == volume)) return 0;
+        alSourcef(Source(ch), AL_GAIN, volume);
+        ch.gain = volume;
         return 0;
     }
 
@@ -153,10 +161,12 @@ public:
     }
 
     int SetRate(int channel, float rate) override {
-        if (Live()) {
-            alSourcef(Source(channels_[channel]), AL_PITCH, rate);
-            alGetError();  // a rate the layer rejects leaves the old one
-        }
+        gxtkChannel& ch = channels_[channel];
+        if (!Live() || (ch.source && ch.pitch == rate)) return 0;
+        alGetError();
+        alSourcef(Source(ch), AL_PITCH, rate);
+        // A rate the layer rejects leaves the old one.
+        if (alGetError() == AL_NO_ERROR) ch.pitch = rate;
         return 0;
     }
 
