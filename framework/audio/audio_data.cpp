@@ -31,6 +31,15 @@ bool ReadU32(std::FILE* f, uint32_t& v) {
     return true;
 }
 
+// Bytes between the read position and the end of the file.
+uint64_t Remaining(std::FILE* f) {
+    const long here = std::ftell(f);
+    if (here < 0 || std::fseek(f, 0, SEEK_END) != 0) return 0;
+    const long end = std::ftell(f);
+    std::fseek(f, here, SEEK_SET);
+    return end > here ? static_cast<uint64_t>(end - here) : 0;
+}
+
 bool ReadTag(std::FILE* f, const char* tag) {
     char b[4];
     return ReadBytes(f, b, 4) && std::memcmp(b, tag, 4) == 0;
@@ -66,6 +75,9 @@ bool ReadWav(std::FILE* f, AudioData& out) {
         char tag[4];
         if (!ReadBytes(f, tag, 4) || !ReadU32(f, size)) return false;
         if (std::memcmp(tag, "data", 4) == 0) {
+            // The stated size is checked against the file before anything is
+            // allocated: a few bytes claiming 4 GB must not take the memory.
+            if (size > Remaining(f)) return false;
             std::vector<uint8_t> body(size);
             if (ReadBytes(f, body.data(), size)) {
                 const int frameBytes = static_cast<int>(channels) * bytes;

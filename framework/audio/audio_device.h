@@ -9,7 +9,7 @@
 // One loaded sample: an audio-layer buffer (0 for none).
 class gxtkSample {
 public:
-    explicit gxtkSample(unsigned buffer = 0) : buffer_(buffer) {}
+    explicit gxtkSample(unsigned buffer = 0, int device = 0) : buffer_(buffer), device_(device) {}
     virtual ~gxtkSample();
     gxtkSample(const gxtkSample&) = delete;
     gxtkSample& operator=(const gxtkSample&) = delete;
@@ -20,11 +20,16 @@ public:
 
 private:
     unsigned buffer_;
+    int device_;  // the device that made the buffer (buffer names are per device)
 };
 
 class gxtkAudio {
 public:
+    // The program keeps its device to the end; deleting one releases its
+    // sources, its discarded buffers, its context and its audio-layer device.
     virtual ~gxtkAudio() = default;
+
+    // Channel operations ignore channel numbers outside 0 to 32.
 
     virtual int Suspend() = 0;
     virtual int Resume() = 0;
@@ -61,3 +66,6 @@ gxtkAudio* NewLoopbackAudio(int frequency);
 // Mixes frames of interleaved stereo into out (2 × frames values). The device's
 // context is made current first, so several devices may coexist.
 void RenderLoopback(gxtkAudio* device, int16_t* out, int frames);
+
+// Buffers of discarded samples still waiting for deletion (every device).
+int DiscardedBufferCount();

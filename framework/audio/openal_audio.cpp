@@ -13,10 +13,26 @@
 
 namespace {
 
-// Buffers of discarded samples wait here until no source holds them.
-std::vector<ALuint>& DiscardedBuffers() {
-    static std::vector<ALuint> buffers;
+// Buffers of discarded samples wait here until no source holds them. Each keeps
+// the serial of the device that made it: buffer names are per device, so a
+// flush must never delete a name that another device has handed out again.
+struct Discarded {
+    ALuint buffer;
+    int device;
+};
+
+std::vector<Discarded>& DiscardedBuffers() {
+    static std::vector<Discarded> buffers;
     return buffers;
+}
+
+int NextDeviceSerial() {
+    static int serial = 0;
+    return ++serial;
+}
+
+bool ValidChannel(int channel) {
+    return channel >= 0 && channel < 33;
 }
 
 struct gxtkChannel {
@@ -33,7 +49,8 @@ struct gxtkChannel {
 
 class OpenAlAudio : public gxtkAudio {
 public:
-    OpenAlAudio(ALCdevice* device, const ALCint* attributes) : device_(device) {
+    OpenAlAudio(ALCdevice* device, const ALCint* attributes)
+        : device_(device), serial_(NextDeviceSerial()) {
         if (!device_) {
             bbPrint("OpenAl error: alcOpenDevice failed");
             return;
@@ -45,11 +62,34 @@ public:
         }
         if (!alcMakeContextCurrent(context_)) {
             bbPrint("OpenAl error: alcMakeContextCurrent failed");
+            alcDestroyContext(context_);
             context_ = nullptr;
             return;
         }
         // Position only pans: there is no distance model.
         alDistanceModel(AL_NONE);
+    }
+
+    // The program keeps its device to the end; tools and tests release theirs.
+    ~OpenAlAudio() override {
+        if (context_ && MakeCurrent()) {
+            for (auto& ch : channels_) {
+                if (ch.source) alDeleteSources(1, &ch.source);
+            }
+            auto& list = DiscardedBuffers();
+            for (auto it = list.begin(); it != list.end();) {
+                if (it->device == serial_) {
+                    alDeleteBuffers(1, &it->buffer);
+                    it = list.erase(it);
+                } else {
+                    ++it;
+                }
+            }
+            alGetError();
+            alcMakeContextCurrent(nullptr);
+            alcDestroyContext(context_);
+        }
+        if (device_) alcCloseDevice(device_);
     }
 
     bool Live() { return context_ && MakeCurrent(); }
@@ -74,7 +114,10 @@ public:
     gxtkSample* LoadSample(const String& path) override {
         Flush();
         AudioData data;
-        if (!LoadAudioData(path, data)) return nullptr;
+        if (!LoadAudioData(path, data)) {
+            delete new gxtkSample();  // the sample made for the load is dropped
+            return nullptr;
+        }
         ALenum format = 0;
         if (data.format == 1 && data.channels == 1) format = AL_FORMAT_MONO8;
         if (data.format == 1 && data.channels == 2) format = AL_FORMAT_STEREO8;
@@ -92,11 +135,12 @@ public:
             }
             alGetError();
         }
-        return new gxtkSample(buffer);
+        return new gxtkSample(buffer, serial_);
     }
 
     int PlaySample(gxtkSample* sample, int channel, int flags) override {
         Flush();
+        if (!ValidChannel(channel)) return 0;
         gxtkChannel& ch = channels_[channel];
         if (Live()) {
             Source(ch);
@@ -113,6 +157,7 @@ public:
     }
 
     int StopChannel(int channel) override {
+        if (!ValidChannel(channel)) return 0;
         gxtkChannel& ch = channels_[channel];
         if (ch.state != 0) {
             if (Live() && ch.source) alSourceStop(ch.source);
@@ -122,6 +167,7 @@ public:
     }
 
     int PauseChannel(int channel) override {
+        if (!ValidChannel(channel)) return 0;
         gxtkChannel& ch = channels_[channel];
         if (ch.state != 1) return 0;
         if (Stopped(ch)) {
@@ -134,6 +180,7 @@ public:
     }
 
     int ResumeChannel(int channel) override {
+        if (!ValidChannel(channel)) return 0;
         gxtkChannel& ch = channels_[channel];
         if (ch.state != 2) return 0;
         if (Live() && ch.source) alSourcePlay(ch.source);
@@ -142,12 +189,14 @@ public:
     }
 
     int ChannelState(int channel) override {
+        if (!ValidChannel(channel)) return 0;
         gxtkChannel& ch = channels_[channel];
         if (ch.state == 1 && Stopped(ch)) ch.state = 0;
         return ch.state;
     }
 
     int SetVolume(int channel, float volume) override {
+        if (!ValidChannel(channel)) return 0;
         gxtkChannel& ch = channels_[channel];
         if (!Live() || (ch.source && ch.gain == volume)) return 0;
         alSourcef(Source(ch), AL_GAIN, volume);
@@ -156,11 +205,13 @@ public:
     }
 
     int SetPan(int channel, float pan) override {
+        if (!ValidChannel(channel)) return 0;
         if (Live()) alSource3f(Source(channels_[channel]), AL_POSITION, std::sin(pan), 0.0f, -std::cos(pan));
         return 0;
     }
 
     int SetRate(int channel, float rate) override {
+        if (!ValidChannel(channel)) return 0;
         gxtkChannel& ch = channels_[channel];
         if (!Live() || (ch.source && ch.pitch == rate)) return 0;
         alGetError();
@@ -195,17 +246,21 @@ private:
         for (auto& ch : channels_) {
             if (ch.state != 0 && Stopped(ch)) alSourcei(ch.source, AL_BUFFER, 0);
         }
-        std::vector<ALuint> kept;
-        for (ALuint b : list) {
-            alGetError();
-            alDeleteBuffers(1, &b);
-            if (alGetError() != AL_NO_ERROR) kept.push_back(b);
+        std::vector<Discarded> kept;
+        for (Discarded d : list) {
+            if (d.device == serial_) {
+                alGetError();
+                alDeleteBuffers(1, &d.buffer);
+                if (alGetError() == AL_NO_ERROR) continue;
+            }
+            kept.push_back(d);
         }
         list.swap(kept);
     }
 
     ALCdevice* device_ = nullptr;
     ALCcontext* context_ = nullptr;
+    int serial_;
     gxtkChannel channels_[33];
 };
 
@@ -217,8 +272,12 @@ gxtkSample::~gxtkSample() {
 }
 
 void gxtkSample::Discard() {
-    if (buffer_) DiscardedBuffers().push_back(buffer_);
+    if (buffer_) DiscardedBuffers().push_back({buffer_, device_});
     buffer_ = 0;
+}
+
+int DiscardedBufferCount() {
+    return static_cast<int>(DiscardedBuffers().size());
 }
 
 int gxtkAudio::PlayMusic(const String& path, int flags) {

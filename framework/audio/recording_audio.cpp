@@ -48,37 +48,40 @@ gxtkSample* RecordingAudio::LoadSample(const String& path) {
 
 int RecordingAudio::PlaySample(gxtkSample* sample, int channel, int flags) {
     calls_.emplace_back(Op::Play, channel, sample, flags);
-    sample_[channel] = sample;
-    state_[channel] = 1;
+    if (Valid(channel)) {
+        sample_[channel] = sample;
+        state_[channel] = 1;
+    }
     return inner_ ? inner_->PlaySample(Inner(sample), channel, flags) : 0;
 }
 
 int RecordingAudio::StopChannel(int channel) {
     calls_.emplace_back(Op::Stop, channel);
-    state_[channel] = 0;
+    if (Valid(channel)) state_[channel] = 0;
     return inner_ ? inner_->StopChannel(channel) : 0;
 }
 
 int RecordingAudio::PauseChannel(int channel) {
     calls_.emplace_back(Op::Pause, channel);
-    if (state_[channel] == 1) state_[channel] = 2;
+    if (Valid(channel) && state_[channel] == 1) state_[channel] = 2;
     return inner_ ? inner_->PauseChannel(channel) : 0;
 }
 
 int RecordingAudio::ResumeChannel(int channel) {
     calls_.emplace_back(Op::ResumeChannel, channel);
-    if (state_[channel] == 2) state_[channel] = 1;
+    if (Valid(channel) && state_[channel] == 2) state_[channel] = 1;
     return inner_ ? inner_->ResumeChannel(channel) : 0;
 }
 
 int RecordingAudio::ChannelState(int channel) {
     calls_.emplace_back(Op::State, channel);
-    return inner_ ? inner_->ChannelState(channel) : state_[channel];
+    if (inner_) return inner_->ChannelState(channel);
+    return Valid(channel) ? state_[channel] : 0;
 }
 
 int RecordingAudio::SetVolume(int channel, float volume) {
     calls_.emplace_back(Op::Volume, channel, nullptr, 0, volume);
-    volume_[channel] = volume;
+    if (Valid(channel)) volume_[channel] = volume;
     return inner_ ? inner_->SetVolume(channel, volume) : 0;
 }
 
@@ -89,7 +92,7 @@ int RecordingAudio::SetPan(int channel, float pan) {
 
 int RecordingAudio::SetRate(int channel, float rate) {
     calls_.emplace_back(Op::Rate, channel, nullptr, 0, rate);
-    rate_[channel] = rate;
+    if (Valid(channel)) rate_[channel] = rate;
     return inner_ ? inner_->SetRate(channel, rate) : 0;
 }
 

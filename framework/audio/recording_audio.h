@@ -46,13 +46,16 @@ public:
     // The path a sample was loaded from ("" for one this device did not load).
     static std::string PathOf(const gxtkSample* sample);
 
-    // Last values set, and the bookkeeping state, of a channel.
-    float Volume(int channel) const { return volume_[channel]; }
-    float Rate(int channel) const { return rate_[channel]; }
-    int State(int channel) const { return state_[channel]; }
-    const gxtkSample* Playing(int channel) const { return sample_[channel]; }
+    // Last values set, and the bookkeeping state, of a channel (zero for
+    // channels outside 0 to 32, whose calls are recorded but not kept).
+    float Volume(int channel) const { return Valid(channel) ? volume_[channel] : 0; }
+    float Rate(int channel) const { return Valid(channel) ? rate_[channel] : 0; }
+    int State(int channel) const { return Valid(channel) ? state_[channel] : 0; }
+    const gxtkSample* Playing(int channel) const { return Valid(channel) ? sample_[channel] : nullptr; }
 
 private:
+    static bool Valid(int channel) { return channel >= 0 && channel < 33; }
+
     gxtkAudio* inner_;
     std::vector<Call> calls_;
     float volume_[33] = {};

@@ -86,8 +86,12 @@ int main(int argc, char** argv) {
     waves.push_back({"ramp_b_64.wav", Cycle(0.18, [](double t) { return 1.0 - 2.0 * t; })});
     // WAV 2: a mellower falling ramp (fewer harmonics).
     waves.push_back({"ramp_c_64.wav", Cycle(0.18, [](double t) { return SoftRamp(t, 6); })});
-    // The partner of WAV 1 to 3 (and WAV 5's own sound): a rising saw.
-    waves.push_back({"saw_64.wav", Cycle(0.18, [](double t) { return 2.0 * t - 1.0; })});
+    // The partner of WAV 1 to 3 (and WAV 5's own sound): a rising saw, starting
+    // half a cycle on. Both voices of a pair start together, so without the
+    // offset the saw would cancel the falling ramp exactly and an instrument with
+    // PWM 0 would be silent; with it the pair starts as a square and the detune
+    // sweeps its width from there.
+    waves.push_back({"saw_64.wav", Cycle(0.18, [](double t) { return t < 0.5 ? 2.0 * t : 2.0 * t - 2.0; })});
     // The bass: a triangle, which carries well without a partner voice.
     waves.push_back({"tri_64.wav", Cycle(0.3, [](double t) { return t < 0.5 ? 4 * t - 1 : 3 - 4 * t; })});
     // Noise: two seconds of a 15-bit LFSR, long enough not to be heard as a tone.

@@ -2,7 +2,9 @@
 // OpenAL Soft's loopback device; and the generated waveforms.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "framework/audio/audio.h"
 #include "framework/audio/audio_data.h"
 #include "framework/audio/audio_device.h"
+#include "framework/audio/recording_audio.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -59,6 +62,18 @@ std::vector<WavCase> WavCases() {
         {"no data chunk", "a.wav", Riff(Fmt(1, 1, 8000, 16)), false, 0, 0, 0, 0},
         {"data cut short", "a.wav",
          Riff(Fmt(1, 1, 8000, 16)) + "data" + U32(100) + "abcd", false, 0, 0, 0, 0},
+        // Regression: the stated size was allocated before it was checked.
+        {"data claiming 4 GB", "a.wav", Riff(Fmt(1, 1, 8000, 16)) + "data" + U32(0xFFFFFFF0u) + "abcd",
+         false, 0, 0, 0, 0},
+        {"a cut-short data chunk is not taken; a later one is not reached", "a.wav",
+         Riff(Fmt(1, 1, 8000, 16)) + "data" + U32(6) + "ab", false, 0, 0, 0, 0},
+        {"zero channels: loads with nothing to play", "a.wav",
+         Riff(Fmt(1, 0, 8000, 16) + Chunk("data", pcm8)), true, 0, 0, 2, 8000},
+        {"4-bit samples: zero bytes per sample, nothing to play", "a.wav",
+         Riff(Fmt(1, 1, 8000, 4) + Chunk("data", pcm8)), true, 0, 1, 0, 8000},
+        {"fmt chunk cut short", "a.wav", "RIFF" + U32(20) + "WAVEfmt " + U32(16) + U16(1) + U16(1),
+         false, 0, 0, 0, 0},
+        {"not WAVE", "a.wav", "RIFF" + U32(4) + "AVI " + Fmt(1, 1, 8000, 16), false, 0, 0, 0, 0},
         {"another extension", "a.raw", Riff(Fmt(1, 1, 8000, 16) + Chunk("data", pcm8)), false, 0, 0, 0, 0},
         {"empty file", "a.wav", "", false, 0, 0, 0, 0},
     };
@@ -110,7 +125,10 @@ protected:
         tone_ = LoadSound("tone.wav");
         ASSERT_NE(tone_, nullptr);
     }
-    void TearDown() override { SetAudioDevice(nullptr); }
+    void TearDown() override {
+        SetAudioDevice(nullptr);
+        delete device_;
+    }
 
     std::vector<int16_t> Mix(int frames) {
         std::vector<int16_t> out(2 * static_cast<size_t>(frames));
@@ -240,6 +258,172 @@ TEST(GeneratedWaveforms, SingleCyclesInTuneWithHeadroom) {
     AudioData noise;
     ASSERT_TRUE(LoadAudioData("data/fx2b.wav", noise));
     EXPECT_GE(noise.length, 16744);  // a second or more: heard as noise, not a tone
+}
+
+TEST_F(Loopback, DiscardedBuffersWaitUntilNoSourceHoldsThem) {
+    testing::internal::CaptureStdout();
+    Sound* blip = LoadSound("blip.wav");
+    ASSERT_NE(blip, nullptr);
+    EXPECT_EQ(LoadSound("missing.wav"), nullptr);  // its sample is dropped
+    PlaySound(blip, 5, 1);
+    const int before = DiscardedBufferCount();
+    delete blip->sample;  // still playing on channel 5
+    blip->sample = nullptr;
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Discarding sample\nDiscarding sample\n");
+    EXPECT_EQ(DiscardedBufferCount(), before + 1);
+    PlaySound(tone_, 6, 1);  // the flush is refused: channel 5 holds the buffer
+    EXPECT_EQ(DiscardedBufferCount(), before + 1);
+    Mix(2400);
+    EXPECT_GT(Rms(Mix(2400)), 1000);  // both still sound
+    PlaySound(tone_, 5, 1);           // channel 5 lets go of it
+    PlaySound(tone_, 6, 1);           // and this flush deletes it
+    EXPECT_EQ(DiscardedBufferCount(), before);
+}
+
+TEST_F(Loopback, ChannelsOutsideTheBankAreIgnored) {
+    PlaySound(tone_, 33, 1);
+    PlaySound(tone_, -1, 1);
+    SetChannelRate(1000, 2.0f);
+    EXPECT_EQ(ChannelState(33), 0);
+    Mix(2400);
+    EXPECT_LT(Rms(Mix(2400)), 1.0);
+    PlaySound(tone_, 32, 1);  // the music channel is a channel like the others
+    EXPECT_EQ(device_->MusicState(), 1);
+}
+
+TEST_F(Loopback, RecorderForwardsAndKnowsWhichSoundPlayed) {
+    RecordingAudio rec(device_);
+    SetAudioDevice(&rec);
+    Sound* blip = LoadSound("blip.wav");
+    ASSERT_NE(blip, nullptr);
+    EXPECT_EQ(LoadSound("nothing.wav"), nullptr);
+    SetChannelRate(2, 2.0f);
+    PlaySound(blip, 2, 1);
+    PauseChannel(2);
+    ResumeChannel(2);
+    ASSERT_EQ(rec.Calls().size(), 6u);
+    EXPECT_EQ(rec.Calls()[0].path, "zorbit://data/blip.wav");
+    EXPECT_EQ(rec.Calls()[2].op, RecordingAudio::Op::Rate);
+    EXPECT_EQ(rec.Calls()[2].value, 2.0f);
+    EXPECT_EQ(rec.Calls()[3].op, RecordingAudio::Op::Play);
+    EXPECT_EQ(RecordingAudio::PathOf(rec.Calls()[3].sample), "zorbit://data/blip.wav");
+    EXPECT_EQ(rec.Calls()[3].flags, 1);
+    EXPECT_EQ(rec.State(2), 1);
+    Mix(2400);
+    EXPECT_NEAR(Frequency(Mix(24000)), 523.25, 2.0);  // the real device plays it
+    SetAudioDevice(device_);
+}
+
+// Runs in a child process that starts OpenAL Soft with no driver it knows, so
+// the default device cannot be opened; the child's output goes to stderr.
+[[noreturn]] void UseAFailedDevice() {
+    setenv("ALSOFT_DRIVERS", "no-such-driver", 1);
+    TempWorkDir dir;
+    TempWorkDir::Write("data/a.wav", Riff(Fmt(1, 1, 8000, 16) + Chunk("data", "abcd")));
+    testing::internal::CaptureStdout();
+    gxtkAudio* audio = NewOpenAlAudio();
+    SetAudioDevice(audio);
+    Sound* sound = LoadSound("a.wav");  // loads still give samples
+    bool ok = sound && sound->sample && sound->sample->Buffer() == 0;
+    SetChannelRate(1, 2.0f);
+    SetChannelVolume(1, 0.5f);
+    PlaySound(sound, 1, 1);
+    ok = ok && ChannelState(1) == 1;
+    PauseChannel(1);
+    ok = ok && ChannelState(1) == 2;
+    audio->Suspend();
+    audio->Resume();
+    ResumeChannel(1);
+    StopChannel(1);
+    ok = ok && ChannelState(1) == 0;
+    int16_t out[4] = {1, 1, 1, 1};
+    RenderLoopback(audio, out, 2);
+    ok = ok && out[0] == 0 && out[3] == 0;
+    std::fputs(testing::internal::GetCapturedStdout().c_str(), stderr);
+    std::exit(ok ? 0 : 1);
+}
+
+TEST(FailedDevice, PrintsItsErrorAndEveryOperationIsSilentAndSafe) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(UseAFailedDevice(), testing::ExitedWithCode(0), "^OpenAl error: alcOpenDevice failed\n$");
+}
+
+// The waveforms as the tracker plays them: real files through the real mixer.
+class Waveforms : public ::testing::Test {
+protected:
+    void SetUp() override {
+        device_ = NewLoopbackAudio(kHz);
+        ASSERT_NE(device_, nullptr);
+        SetAudioDevice(device_);
+    }
+    void TearDown() override {
+        SetAudioDevice(nullptr);
+        delete device_;
+    }
+    static Sound* Load(const char* name) {
+        Sound* s = LoadSound(String(QT_BINARY_DIR "/data/") + name);
+        EXPECT_NE(s, nullptr) << name;
+        return s;
+    }
+    std::vector<int16_t> Mix(int frames) {
+        std::vector<int16_t> out(2 * static_cast<size_t>(frames));
+        RenderLoopback(device_, out.data(), frames);
+        return out;
+    }
+    gxtkAudio* device_ = nullptr;
+};
+
+TEST_F(Waveforms, EachToneIsMiddleCAtRateOne) {
+    for (const char* name : {"ramp_64.wav", "ramp_b_64.wav", "ramp_c_64.wav", "saw_64.wav", "tri_64.wav"}) {
+        Sound* s = Load(name);
+        if (!s) continue;
+        SetChannelRate(1, 1.0f);
+        PlaySound(s, 1, 1);
+        Mix(2400);
+        std::vector<int16_t> left;
+        const std::vector<int16_t> mix = Mix(48000);
+        for (size_t k = 0; k < mix.size(); k += 2) left.push_back(mix[k]);
+        // Autocorrelation peak between 200 and 330 Hz: robust to the waveform's shape.
+        int best = 0;
+        double bestScore = -1e300;
+        for (int lag = kHz / 330; lag <= kHz / 200; ++lag) {
+            double score = 0;
+            for (size_t k = 0; k + lag < left.size(); ++k) score += double(left[k]) * left[k + lag];
+            if (score > bestScore) bestScore = score, best = lag;
+        }
+        EXPECT_NEAR(double(kHz) / best, 261.63, 1.5) << name;
+        StopChannel(1);
+    }
+}
+
+TEST_F(Waveforms, PairsSoundAtEveryDetuneAndFourLoudChannelsDoNotClipHard) {
+    Sound* ramp = Load("ramp_b_64.wav");
+    Sound* saw = Load("saw_64.wav");
+    Sound* bass = Load("tri_64.wav");
+    ASSERT_TRUE(ramp && saw && bass);
+    // WAV 1 with PWM 0: both voices start together at one rate.
+    PlaySound(ramp, 1, 1);
+    PlaySound(saw, 5, 1);
+    Mix(2400);
+    std::vector<int16_t> pair = Mix(4800);
+    double sum = 0;
+    for (int16_t v : pair) sum += double(v) * v;
+    EXPECT_GT(std::sqrt(sum / pair.size()), 2000);  // not cancelled to silence
+    // Now the loudest the tracker plays: level 15/9 on both voices of three
+    // WAV 1 channels in unison and a bass channel, all started in phase.
+    const float loud = 15.0f / 9.0f;
+    for (int n = 1; n <= 3; ++n) {
+        SetChannelVolume(n, loud);
+        SetChannelVolume(n + 4, loud);
+        SetChannelRate(n + 4, 1.0f + 15.0f / 800.0f);
+        PlaySound(ramp, n, 1);
+        PlaySound(saw, n + 4, 1);
+    }
+    SetChannelVolume(4, loud);
+    PlaySound(bass, 4, 1);
+    const std::vector<int16_t> mix = Mix(48000);
+    const auto clipped = std::count_if(mix.begin(), mix.end(), [](int16_t v) { return v >= 32767 || v <= -32768; });
+    EXPECT_LT(double(clipped) / mix.size(), 0.01);
 }
 
 }  // namespace
