@@ -7,6 +7,7 @@
 #include "framework/input/input.h"
 #include "tests/support/audio_calls.h"
 #include "tests/support/fresh_engine.h"
+#include "tests/support/song_edit.h"
 #include "tracker/codec.h"
 #include "tracker/voice.h"
 
@@ -40,15 +41,9 @@ protected:
         input.MouseEvent(kEventMouseUp, 0, x, y);
         return Update();
     }
-    void SetInstrument(int k, std::array<int, 8> values) {
-        for (int j = 0; j < 8; ++j) e->InsArrayData[static_cast<size_t>(8 * k + j)] = values[static_cast<size_t>(j)];
-    }
-    // Writes one row of channel n: note, volume, instrument cell and octave.
+    void SetInstrument(int k, std::array<int, 8> values) { ::SetInstrument(*e, k, values); }
     void SetRow(int n, int row, const char* note, const char* volume, int instrument, int octave) {
-        e->Track[n] = ChangeTrack(e->Track[n], row + 1, note);
-        e->VolumeTrack[n] = ChangeTrack(e->VolumeTrack[n], row + 1, volume);
-        e->InstTrack[n] = ChangeTrack(e->InstTrack[n], row + 1, Int2InstChar(instrument));
-        e->OctaveTrack[n] = ChangeTrack(e->OctaveTrack[n], row + 1, String(octave));
+        ::SetRow(*e, n, row, note, volume, instrument, octave);
     }
     // Updates until the first play of channel n; returns how many ran (0 if none in limit).
     int UpdatesUntilPlay(int n, int limit) {

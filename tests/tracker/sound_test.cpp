@@ -8,6 +8,7 @@
 #include "app/render_host.h"
 #include "framework/input/keycodes.h"
 #include "tests/support/fresh_engine.h"
+#include "tests/support/song_edit.h"
 #include "tracker/codec.h"
 
 namespace {
@@ -21,14 +22,9 @@ protected:
         ASSERT_NE(e->Bass, nullptr) << "run from the build folder, with data/ generated";
     }
 
-    void SetInstrument(int k, std::array<int, 8> values) {
-        for (int j = 0; j < 8; ++j) e->InsArrayData[static_cast<size_t>(8 * k + j)] = values[static_cast<size_t>(j)];
-    }
+    void SetInstrument(int k, std::array<int, 8> values) { ::SetInstrument(*e, k, values); }
     void SetRow(int n, int row, const char* note, const char* volume, int instrument, int octave) {
-        e->Track[n] = ChangeTrack(e->Track[n], row + 1, note);
-        e->VolumeTrack[n] = ChangeTrack(e->VolumeTrack[n], row + 1, volume);
-        e->InstTrack[n] = ChangeTrack(e->InstTrack[n], row + 1, Int2InstChar(instrument));
-        e->OctaveTrack[n] = ChangeTrack(e->OctaveTrack[n], row + 1, String(octave));
+        ::SetRow(*e, n, row, note, volume, instrument, octave);
     }
     // Starts playback with F1 and returns the left channel of the given updates.
     std::vector<float> Play(int updates) {
