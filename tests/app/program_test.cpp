@@ -18,6 +18,8 @@
 #include <string>
 #include <thread>
 
+#include "tests/support/x11_close.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -107,19 +109,6 @@ Window FindWindowOf(Display* dpy, pid_t pid) {
     }
     if (children) XFree(children);
     return found;
-}
-
-// What a window manager sends when the user clicks the window's close button.
-void SendDeleteWindow(Display* dpy, Window w) {
-    XEvent ev{};
-    ev.xclient.type = ClientMessage;
-    ev.xclient.window = w;
-    ev.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
-    ev.xclient.format = 32;
-    ev.xclient.data.l[0] = static_cast<long>(XInternAtom(dpy, "WM_DELETE_WINDOW", False));
-    ev.xclient.data.l[1] = CurrentTime;
-    XSendEvent(dpy, w, False, NoEventMask, &ev);
-    XFlush(dpy);
 }
 
 TEST(ProgramTest, OpensItsWindowKeepsRunningAndClosesWithStatusZero) {

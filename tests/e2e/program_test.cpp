@@ -17,6 +17,8 @@
 #include <string>
 #include <thread>
 
+#include "tests/support/x11_close.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -48,19 +50,11 @@ void Sleep(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-// What a window manager sends when the user clicks the window's close button.
+// The close request, on a connection of its own.
 void SendDeleteWindow(Window w) {
     Display* dpy = XOpenDisplay(nullptr);
     if (!dpy) return;
-    XEvent ev{};
-    ev.xclient.type = ClientMessage;
-    ev.xclient.window = w;
-    ev.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
-    ev.xclient.format = 32;
-    ev.xclient.data.l[0] = static_cast<long>(XInternAtom(dpy, "WM_DELETE_WINDOW", False));
-    ev.xclient.data.l[1] = CurrentTime;
-    XSendEvent(dpy, w, False, NoEventMask, &ev);
-    XFlush(dpy);
+    SendDeleteWindow(dpy, w);
     XCloseDisplay(dpy);
 }
 
