@@ -13,6 +13,7 @@
 #include "framework/audio/audio_data.h"
 #include "framework/audio/audio_device.h"
 #include "framework/audio/recording_audio.h"
+#include "tests/framework/audio/silent_vorbis.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -96,12 +97,29 @@ TEST(WavReader, Cases) {
     EXPECT_FALSE(LoadAudioData("missing.wav", data));
 }
 
+TEST(OggReader, DecodesAStreamCompletelyIntoSixteenBitSamples) {
+    TempWorkDir dir;
+    TempWorkDir::Write("x.OGG", silent_vorbis::Stream(2, 22050, 9));
+    AudioData data;
+    ASSERT_TRUE(LoadAudioData("x.OGG", data));
+    EXPECT_EQ(data.channels, 2);
+    EXPECT_EQ(data.hertz, 22050);
+    EXPECT_EQ(data.format, 2);
+    EXPECT_EQ(data.length, 8 * 128);
+    ASSERT_EQ(data.pcm.size(), 8u * 128 * 2 * 2);
+    EXPECT_TRUE(std::all_of(data.pcm.begin(), data.pcm.end(), [](uint8_t b) { return b == 0; }));
+}
+
 TEST(OggReader, RefusesWhatIsNotVorbis) {
-    // No Vorbis encoder is among our tools, so only the refusal is checked here.
     TempWorkDir dir;
     TempWorkDir::Write("x.ogg", "OggS not really a stream");
+    std::string cut = silent_vorbis::Stream(1, 8000, 4);
+    TempWorkDir::Write("cut.ogg", cut.substr(0, 40));  // inside the first page
+    TempWorkDir::Write("vorbis.wav", silent_vorbis::Stream(1, 8000, 4));
     AudioData data;
     EXPECT_FALSE(LoadAudioData("x.ogg", data));
+    EXPECT_FALSE(LoadAudioData("cut.ogg", data));
+    EXPECT_FALSE(LoadAudioData("vorbis.wav", data));  // read as WAV by its name
 }
 
 constexpr int kHz = 48000;
