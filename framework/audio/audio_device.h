@@ -52,6 +52,10 @@ public:
     int ResumeMusic() { return ResumeChannel(kMusicChannel); }
     int MusicState() { return ChannelState(kMusicChannel); }
     int SetMusicVolume(float volume) { return SetVolume(kMusicChannel, volume); }
+
+private:
+    // The sample PlayMusic loaded last; the next one replaces and discards it.
+    gxtkSample* music_ = nullptr;
 };
 
 // The real device on the default output device. When the device, context or

@@ -285,6 +285,9 @@ int gxtkAudio::PlayMusic(const String& path, int flags) {
     gxtkSample* sample = LoadSample(path);
     if (!sample) return -1;
     PlaySample(sample, kMusicChannel, flags);
+    // Nothing else refers to the old music: its buffer is freed at a later flush.
+    delete music_;
+    music_ = sample;
     return 0;
 }
 

@@ -298,6 +298,25 @@ TEST_F(Loopback, DiscardedBuffersWaitUntilNoSourceHoldsThem) {
     EXPECT_EQ(DiscardedBufferCount(), before);
 }
 
+TEST_F(Loopback, MusicPlaysOnChannel32AndANewPieceDiscardsTheOld) {
+    EXPECT_EQ(device_->PlayMusic("zorbit://data/missing.wav", 1), -1);
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(device_->PlayMusic("zorbit://data/tone.wav", 1), 0);
+    EXPECT_EQ(device_->MusicState(), 1);
+    const int before = DiscardedBufferCount();
+    ASSERT_EQ(device_->PlayMusic("zorbit://data/blip.wav", 1), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Discarding sample\n");
+    EXPECT_EQ(DiscardedBufferCount(), before + 1);
+    Mix(2400);
+    EXPECT_GT(Rms(Mix(2400)), 1000);
+    device_->PauseMusic();
+    EXPECT_EQ(device_->MusicState(), 2);
+    EXPECT_NE(LoadSound("blip.wav"), nullptr);  // this load's flush frees the old buffer
+    EXPECT_EQ(DiscardedBufferCount(), before);
+    device_->StopMusic();
+    EXPECT_EQ(device_->MusicState(), 0);
+}
+
 TEST_F(Loopback, ChannelsOutsideTheBankAreIgnored) {
     PlaySound(tone_, 33, 1);
     PlaySound(tone_, -1, 1);
