@@ -68,7 +68,9 @@ gxtkAudio* NewOpenAlAudio();
 // Returns null when the loopback extension is missing.
 gxtkAudio* NewLoopbackAudio(int frequency);
 // Mixes frames of interleaved stereo into out (2 × frames values). The device's
-// context is made current first, so several devices may coexist.
+// context is made current first, so several devices may coexist. A recording
+// device is mixed through the device it forwards to; any other device that is
+// not a loopback one writes silence.
 void RenderLoopback(gxtkAudio* device, int16_t* out, int frames);
 
 // Buffers of discarded samples still waiting for deletion (every device).

@@ -9,6 +9,7 @@
 
 #include "framework/audio/audio_data.h"
 #include "framework/audio/audio_device.h"
+#include "framework/audio/recording_audio.h"
 #include "runtime/error.h"
 
 namespace {
@@ -49,8 +50,8 @@ struct gxtkChannel {
 
 class OpenAlAudio : public gxtkAudio {
 public:
-    OpenAlAudio(ALCdevice* device, const ALCint* attributes)
-        : device_(device), serial_(NextDeviceSerial()) {
+    OpenAlAudio(ALCdevice* device, const ALCint* attributes, bool loopback = false)
+        : device_(device), loopback_(loopback), serial_(NextDeviceSerial()) {
         if (!device_) {
             bbPrint("OpenAl error: alcOpenDevice failed");
             return;
@@ -94,6 +95,7 @@ public:
 
     bool Live() { return context_ && MakeCurrent(); }
     ALCdevice* Device() const { return device_; }
+    bool Loopback() const { return loopback_; }
 
     int Suspend() override {
         if (!Live()) return 0;
@@ -260,6 +262,7 @@ private:
 
     ALCdevice* device_ = nullptr;
     ALCcontext* context_ = nullptr;
+    bool loopback_;
     int serial_;
     gxtkChannel channels_[33];
 };
@@ -306,13 +309,19 @@ gxtkAudio* NewLoopbackAudio(int frequency) {
                                  ALC_OUTPUT_LIMITER_SOFT,  ALC_FALSE,
                                  ALC_HRTF_SOFT,            ALC_FALSE,
                                  0};
-    return new OpenAlAudio(open(nullptr), attributes);
+    return new OpenAlAudio(open(nullptr), attributes, true);
 }
 
 void RenderLoopback(gxtkAudio* device, int16_t* out, int frames) {
-    auto* al = static_cast<OpenAlAudio*>(device);
+    // A recorder is mixed through the device it forwards to; any device that is
+    // not a loopback one (a real output, a stand-alone recorder) gives silence.
+    if (auto* rec = dynamic_cast<RecordingAudio*>(device)) {
+        RenderLoopback(rec->Inner(), out, frames);
+        return;
+    }
+    auto* al = dynamic_cast<OpenAlAudio*>(device);
     static auto render = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(alcGetProcAddress(nullptr, "alcRenderSamplesSOFT"));
-    if (!al || !render || !al->Live()) {
+    if (!al || !al->Loopback() || !render || !al->Live()) {
         std::fill(out, out + 2 * frames, int16_t{0});
         return;
     }

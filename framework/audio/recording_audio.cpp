@@ -14,7 +14,7 @@ public:
     gxtkSample* inner;
 };
 
-gxtkSample* Inner(gxtkSample* s) {
+gxtkSample* InnerSample(gxtkSample* s) {
     auto* r = dynamic_cast<RecordedSample*>(s);
     return r ? r->inner : s;
 }
@@ -52,7 +52,7 @@ int RecordingAudio::PlaySample(gxtkSample* sample, int channel, int flags) {
         sample_[channel] = sample;
         state_[channel] = 1;
     }
-    return inner_ ? inner_->PlaySample(Inner(sample), channel, flags) : 0;
+    return inner_ ? inner_->PlaySample(InnerSample(sample), channel, flags) : 0;
 }
 
 int RecordingAudio::StopChannel(int channel) {

@@ -41,6 +41,7 @@ public:
     int SetPan(int channel, float pan) override;
     int SetRate(int channel, float rate) override;
 
+    gxtkAudio* Inner() const { return inner_; }
     const std::vector<Call>& Calls() const { return calls_; }
     void Clear() { calls_.clear(); }
     // The path a sample was loaded from ("" for one this device did not load).

@@ -348,6 +348,13 @@ TEST_F(Loopback, RecorderForwardsAndKnowsWhichSoundPlayed) {
     EXPECT_EQ(rec.State(2), 1);
     Mix(2400);
     EXPECT_NEAR(Frequency(Mix(24000)), 523.25, 2.0);  // the real device plays it
+    std::vector<int16_t> through(2 * 2400);
+    RenderLoopback(&rec, through.data(), 2400);  // mixing the recorder mixes its device
+    EXPECT_GT(Rms(through), 1000);
+    RecordingAudio alone;
+    std::vector<int16_t> silent(2 * 240, 7);
+    RenderLoopback(&alone, silent.data(), 240);
+    EXPECT_EQ(Rms(silent), 0.0);
     SetAudioDevice(device_);
 }
 
