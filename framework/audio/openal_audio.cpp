@@ -27,9 +27,22 @@ std::vector<Discarded>& DiscardedBuffers() {
     return buffers;
 }
 
+// Serials of the devices that exist. The buffer of a sample that outlives its
+// device went with that device and needs no deleting.
+std::vector<int>& LiveDevices() {
+    static std::vector<int> serials;
+    return serials;
+}
+
 int NextDeviceSerial() {
     static int serial = 0;
-    return ++serial;
+    LiveDevices().push_back(++serial);
+    return serial;
+}
+
+bool DeviceLives(int serial) {
+    const auto& live = LiveDevices();
+    return std::find(live.begin(), live.end(), serial) != live.end();
 }
 
 bool ValidChannel(int channel) {
@@ -73,6 +86,8 @@ public:
 
     // The program keeps its device to the end; tools and tests release theirs.
     ~OpenAlAudio() override {
+        auto& live = LiveDevices();
+        live.erase(std::remove(live.begin(), live.end(), serial_), live.end());
         if (context_ && MakeCurrent()) {
             for (auto& ch : channels_) {
                 if (ch.source) alDeleteSources(1, &ch.source);
@@ -275,7 +290,7 @@ gxtkSample::~gxtkSample() {
 }
 
 void gxtkSample::Discard() {
-    if (buffer_) DiscardedBuffers().push_back({buffer_, device_});
+    if (buffer_ && DeviceLives(device_)) DiscardedBuffers().push_back({buffer_, device_});
     buffer_ = 0;
 }
 

@@ -296,6 +296,17 @@ TEST_F(Loopback, DiscardedBuffersWaitUntilNoSourceHoldsThem) {
     PlaySound(tone_, 5, 1);           // channel 5 lets go of it
     PlaySound(tone_, 6, 1);           // and this flush deletes it
     EXPECT_EQ(DiscardedBufferCount(), before);
+
+    // A sample that outlives its device leaves nothing behind for the next one.
+    gxtkSample* orphan = tone_->sample;
+    SetAudioDevice(nullptr);
+    delete device_;
+    device_ = NewLoopbackAudio(kHz);
+    SetAudioDevice(device_);
+    testing::internal::CaptureStdout();
+    delete orphan;
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(DiscardedBufferCount(), before);
 }
 
 TEST_F(Loopback, MusicPlaysOnChannel32AndANewPieceDiscardsTheOld) {
