@@ -219,6 +219,20 @@ TEST_F(Loopback, ChannelStates) {
     EXPECT_EQ(ChannelState(2), 0);
 }
 
+TEST_F(Loopback, PlayingOnABusyChannelCutsTheOldSampleOff) {
+    std::string pcm;
+    for (int k = 0; k < 16744; ++k) pcm += U16(k % 64 < 32 ? 12000 : static_cast<unsigned>(-12000) & 0xFFFF);
+    TempWorkDir::Write("data/long.wav", Riff(Fmt(1, 1, 16744, 16) + Chunk("data", pcm)));
+    Sound* along = LoadSound("long.wav");  // one second
+    ASSERT_NE(along, nullptr);
+    PlaySound(along, 7, 0);
+    Mix(2400);
+    EXPECT_GT(Rms(Mix(2400)), 1000);
+    PlaySound(tone_, 7, 0);  // 64 samples, then nothing: the long one does not go on
+    Mix(2400);
+    EXPECT_LT(Rms(Mix(4800)), 1.0);
+}
+
 TEST_F(Loopback, AnEndedOneShotReadsPlayingUntilLookedAt) {
     PlaySound(tone_, 4, 0);  // 64 samples: over within a few milliseconds
     Mix(4800);
