@@ -135,7 +135,9 @@ int gxtkGraphics::SetColor(float r, float g, float b) {
     red_ = r;
     green_ = g;
     blue_ = b;
-    return SetAlpha(alpha_);
+    // Repacks without going through the virtual slot: a recorder must not see an
+    // alpha call that nobody made.
+    return gxtkGraphics::SetAlpha(alpha_);
 }
 
 int gxtkGraphics::SetBlend(int) {

@@ -253,6 +253,9 @@ TEST_F(GraphicsTest, EveryFrameStartsWhiteOpaqueUnblendedUntransformedAndUnclipp
     EXPECT_EQ(dev.Red(), 255);
     EXPECT_EQ(dev.Alpha(), 1);
     EXPECT_EQ(dev.PackedColor(), PackColorBytes(255, 255, 255, 255));
+    // Each setter reaches the device once, and a colour is no alpha call.
+    EXPECT_EQ(dev.CountOf(RecordedCall::SetColor), 1);
+    EXPECT_EQ(dev.CountOf(RecordedCall::SetAlpha), 1);
     auto blend = dev.CallsOf(RecordedCall::SetBlend);
     ASSERT_EQ(blend.size(), 1u);
     EXPECT_EQ(blend[0]->i[0], 0);
