@@ -1,10 +1,7 @@
 // The headless host and the WAV writer of the song renderer.
 #include "app/render_host.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
-#include <filesystem>
 
 #include "framework/audio/audio.h"
 #include "framework/audio/audio_device.h"
@@ -42,29 +39,6 @@ void HeadlessHost::Step(App& app, std::vector<int16_t>& out) {
     const size_t at = out.size();
     out.resize(at + 2 * kFramesPerUpdate);
     Mix(out.data() + at, kFramesPerUpdate);
-}
-
-bool WithSongAt(const std::string& path, const std::function<bool(const char* name)>& load) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path target = fs::absolute(path, ec);
-    if (ec) return false;
-    const fs::path cwd = fs::current_path(ec);
-    if (ec) return false;
-    char pattern[] = "/tmp/quadtracker-song-XXXXXX";
-    if (!mkdtemp(pattern)) return false;
-    const fs::path root = pattern;
-    bool result = false;
-    fs::create_directories(root / "data" / "songs", ec);
-    if (!ec) fs::create_symlink(target, root / "data" / "songs" / "song", ec);
-    if (!ec) fs::current_path(root, ec);
-    if (!ec) {
-        result = load("song");
-        fs::current_path(cwd, ec);
-        if (ec) result = false;
-    }
-    fs::remove_all(root, ec);
-    return result;
 }
 
 namespace {

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,11 +43,6 @@ private:
     gxtkAudio* audio_ = nullptr;
 };
 
-// The song reader takes names within the songs folder of ./data/. This runs load
-// with a name that reaches the file at path (any path) from there, through a link
-// in a private folder that stands in as the working directory meanwhile. Returns
-// what load returns, or false when the file cannot be reached.
-bool WithSongAt(const std::string& path, const std::function<bool(const char* name)>& load);
 
 // A 16-bit stereo PCM WAV file written as it grows; the header's sizes are
 // filled in by Close.

@@ -128,9 +128,7 @@ int main(int argc, char** argv) {
     HeadlessHost host;
     SoundEngine engine;
     engine.OnCreate();
-    const bool loaded = WithSongAt(options.song, [&](const char* name) {
-        return LoadFile(engine, name) == String("File Loaded...");
-    });
+    const bool loaded = LoadFileAt(engine, String(options.song)) == String("File Loaded...");
     if (!loaded) Fail("cannot read song", options.song);
 
     WavWriter wav;

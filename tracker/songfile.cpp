@@ -117,7 +117,11 @@ String SaveFile(EngineState& s, const String& name) {
 }
 
 String LoadFile(EngineState& s, const String& name) {
-    const String text = LoadString(String("songs/") + name);
+    return LoadFileAt(s, FixDataPath(String("songs/") + name));
+}
+
+String LoadFileAt(EngineState& s, const String& path) {
+    const String text = LoadFileString(path);
     // Nothing to read: keep the song rather than wipe it.
     if (text.Empty()) return "Loading Failed!";
 

@@ -12,3 +12,7 @@ String SaveFile(EngineState& s, const String& name);
 // Replaces the song by the file's. Returns "File Loaded..." or "Loading Failed!";
 // a failed load changes nothing.
 String LoadFile(EngineState& s, const String& name);
+
+// The same for the file at a path of the platform (or a "zorbit:" path), as the
+// song renderer reads songs from anywhere.
+String LoadFileAt(EngineState& s, const String& path);

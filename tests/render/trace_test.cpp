@@ -31,9 +31,7 @@ std::vector<std::string> RecordTrace() {
     SetInputDevice(&input);
     auto e = MakeFreshEngine();
     EXPECT_NE(e->Bass, nullptr) << "run from the build folder, with data/ generated";
-    const bool loaded = WithSongAt(kSong, [&](const char* name) {
-        return LoadFile(*e, name) == String("File Loaded...");
-    });
+    const bool loaded = LoadFileAt(*e, String(kSong)) == String("File Loaded...");
     EXPECT_TRUE(loaded);
     std::vector<const void*> samples;
     for (Sound* s : {e->Square, e->Ramp, e->Ramp2, e->Saw, e->Noise, e->Bass}) samples.push_back(s ? s->sample : nullptr);
