@@ -17,6 +17,7 @@
 
 #include "app/glfw_game.h"
 #include "framework/input/keycodes.h"
+#include "tests/support/x11_close.h"
 
 namespace {
 
@@ -163,15 +164,7 @@ TEST_F(GlfwWindowTest, MouseButtonsAndPointer) {
 }
 
 TEST_F(GlfwWindowTest, CloseRequestBecomesTheCloseKeyAndKeepsTheWindow) {
-    XEvent ev{};
-    ev.xclient.type = ClientMessage;
-    ev.xclient.window = window;
-    ev.xclient.message_type = XInternAtom(sender, "WM_PROTOCOLS", False);
-    ev.xclient.format = 32;
-    ev.xclient.data.l[0] = static_cast<long>(XInternAtom(sender, "WM_DELETE_WINDOW", False));
-    ev.xclient.data.l[1] = CurrentTime;
-    XSendEvent(sender, window, False, NoEventMask, &ev);
-    XFlush(sender);
+    SendDeleteWindow(sender, window);
     PollFor(2);
     EXPECT_EQ(delegate.events, (std::vector<Event>{{1, KEY_CLOSE, 0, 0}, {2, KEY_CLOSE, 0, 0}}));
     EXPECT_FALSE(glfwWindowShouldClose(game->Window())) << "the application decides";
